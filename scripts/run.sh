@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, writes the sample disc and starts the program on it.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+bash "$top/scripts/install-deps.sh"
+cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$top/build"
+disc="$top/build/sample-disc"
+[ -f "$disc/disc/zarvicks/64AAAA01.jpg" ] || "$top/build/tools/make-sample-disc/make-sample-disc" "$disc"
+export GALLERION_DRIVES="E=$disc/disc"
+export GALLERION_PROGRAM_DIR="$disc/program"
+exec "$top/build/src/zarvick-gallerion" "$@"

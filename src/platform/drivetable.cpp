@@ -1,0 +1,75 @@
+#include "platform/drivetable.h"
+
+#include <QDir>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace gallerion {
+
+DriveTable DriveTable::fromEnvironment()
+{
+    const QString spec = qEnvironmentVariable("GALLERION_DRIVES");
+    if (qEnvironmentVariableIsSet("GALLERION_DRIVES"))
+        return parse(spec);
+    return fromMountPoints(mountedVolumeDirectories());
+}
+
+DriveTable DriveTable::parse(const QString &spec)
+{
+    DriveTable table;
+    const QStringList items = spec.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString &item : items) {
+        const qsizetype eq = item.indexOf(QLatin1Char('='));
+        if (eq != 1)
+            continue;
+        const QChar letter = item.at(0).toUpper();
+        const QString dir = item.mid(2).trimmed();
+        if (letter >= QLatin1Char('A') && letter <= QLatin1Char('Z') && !dir.isEmpty())
+            table.m_drives.insert(letter, dir);
+    }
+    return table;
+}
+
+DriveTable DriveTable::fromMountPoints(QStringList mountPoints)
+{
+    std::sort(mountPoints.begin(), mountPoints.end());
+    DriveTable table;
+    char letter = 'D';
+    for (const QString &dir : mountPoints) {
+        if (letter > 'Z')
+            break;
+        table.m_drives.insert(QLatin1Char(letter++), dir);
+    }
+    return table;
+}
+
+QString DriveTable::directoryOf(QChar letter) const
+{
+    return m_drives.value(letter.toUpper());
+}
+
+QStringList mountedVolumeDirectories()
+{
+    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
+    QStringList prefixes{QStringLiteral("/media/"), QStringLiteral("/mnt/")};
+    if (!user.isEmpty()) {
+        prefixes.prepend(QStringLiteral("/run/media/%1/").arg(user));
+        prefixes.prepend(QStringLiteral("/media/%1/").arg(user));
+    }
+    QStringList result;
+    const auto volumes = QStorageInfo::mountedVolumes();
+    for (const QStorageInfo &volume : volumes) {
+        const QString root = volume.rootPath();
+        const bool isDrive =
+            root == QLatin1String("/cdrom") ||
+            std::any_of(prefixes.cbegin(), prefixes.cend(), [&](const QString &prefix) {
+                return root.startsWith(prefix) && root.size() > prefix.size();
+            });
+        if (isDrive && !result.contains(root))
+            result.append(root);
+    }
+    return result;
+}
+
+} // namespace gallerion

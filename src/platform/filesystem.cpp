@@ -1,0 +1,200 @@
+#include "platform/filesystem.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStorageInfo>
+
+namespace gallerion {
+
+namespace {
+
+bool isDriveRoot(const QString &text)
+{
+    return text.size() >= 2 && text.at(1) == QLatin1Char(':') && text.at(0).isLetter() &&
+           text.at(0).unicode() < 128;
+}
+
+// Folders of the program directory that a user's copy writes to.
+bool isWritableSubfolder(const QString &name)
+{
+    static const QStringList names{QStringLiteral("zarvicks"), QStringLiteral("movies"),
+                                   QStringLiteral("sszarvicks")};
+    return names.contains(name, Qt::CaseInsensitive);
+}
+
+QString matchingEntry(const QString &dir, const QString &name)
+{
+    if (QFileInfo::exists(dir + QLatin1Char('/') + name))
+        return name;
+    const QStringList entries =
+        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return name;
+}
+
+} // namespace
+
+SplitPath splitProgramPath(const QString &path)
+{
+    SplitPath split;
+    QString rest;
+    if (isDriveRoot(path)) {
+        split.root = path.left(2).toUpper();
+        rest = path.mid(2);
+    } else {
+        // A native root: everything up to the first backslash part.
+        const qsizetype slash = path.indexOf(QLatin1Char('\\'));
+        split.root = slash < 0 ? path : path.left(slash);
+        rest = slash < 0 ? QString() : path.mid(slash);
+    }
+    rest.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    split.parts = rest.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    return split;
+}
+
+QString resolveBelow(const QString &nativeDir, const QStringList &parts)
+{
+    QString current = nativeDir;
+    bool existing = true;
+    for (const QString &part : parts) {
+        const QString name = existing ? matchingEntry(current, part) : part;
+        current = current.endsWith(QLatin1Char('/')) ? current + name
+                                                     : current + QLatin1Char('/') + name;
+        existing = existing && QFileInfo::exists(current);
+    }
+    return current;
+}
+
+FileSystem::FileSystem(DriveTable drives, QString programDir, QString userDataDir)
+    : m_drives(std::move(drives)), m_programDir(std::move(programDir)),
+      m_userDataDir(std::move(userDataDir))
+{
+}
+
+FileSystem FileSystem::fromEnvironment()
+{
+    QString programDir = qEnvironmentVariable("GALLERION_PROGRAM_DIR");
+    if (programDir.isEmpty())
+        programDir = QCoreApplication::applicationDirPath();
+    while (programDir.size() > 1 && programDir.endsWith(QLatin1Char('/')))
+        programDir.chop(1);
+    const QString dataDir =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+        QStringLiteral("/zarvick-gallerion");
+    return FileSystem(DriveTable::fromEnvironment(), programDir, dataDir);
+}
+
+QString FileSystem::rootDirectory(const QString &root) const
+{
+    if (isDriveRoot(root))
+        return m_drives.directoryOf(root.at(0));
+    return root.isEmpty() ? QStringLiteral("/") : root;
+}
+
+bool FileSystem::redirectsToUserData(const QString &path) const
+{
+    if (!path.startsWith(m_programDir))
+        return false;
+    const SplitPath below = splitProgramPath(QStringLiteral("X:") + path.mid(m_programDir.size()));
+    if (below.parts.isEmpty() || !isWritableSubfolder(below.parts.first()))
+        return false;
+    const QFileInfo dir(m_programDir);
+    return !(dir.isDir() && dir.isWritable());
+}
+
+QString FileSystem::nativePath(const QString &path) const
+{
+    if (redirectsToUserData(path)) {
+        const QString rest = path.mid(m_programDir.size());
+        QDir().mkpath(m_userDataDir);
+        return resolveBelow(m_userDataDir, splitProgramPath(QStringLiteral("X:") + rest).parts);
+    }
+    const SplitPath split = splitProgramPath(path);
+    const QString dir = rootDirectory(split.root);
+    if (dir.isEmpty())
+        return QString();
+    return resolveBelow(dir, split.parts);
+}
+
+QStringList FileSystem::list(const QString &pattern) const
+{
+    const qsizetype cut = std::max(pattern.lastIndexOf(QLatin1Char('\\')),
+                                   pattern.lastIndexOf(QLatin1Char('/')));
+    const QString dirPath = cut < 0 ? QString() : pattern.left(cut);
+    const QString filter = pattern.mid(cut + 1);
+    const QString native = nativePath(dirPath.isEmpty() ? pattern.left(2) : dirPath);
+    if (native.isEmpty() || filter.isEmpty())
+        return {};
+    QDir dir(native);
+    if (!dir.exists())
+        return {};
+    return dir.entryList({filter}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+bool FileSystem::exists(const QString &path) const
+{
+    const QString native = nativePath(path);
+    return !native.isEmpty() && QFileInfo::exists(native);
+}
+
+bool FileSystem::isDirectory(const QString &path) const
+{
+    const QString native = nativePath(path);
+    return !native.isEmpty() && QFileInfo(native).isDir();
+}
+
+bool FileSystem::copyFile(const QString &from, const QString &to) const
+{
+    const QString source = nativePath(from);
+    const QString target = nativePath(to);
+    if (source.isEmpty() || target.isEmpty())
+        return false;
+    // Copy to a temporary name first so that a full disk leaves no torn file.
+    const QString partial = target + QStringLiteral(".partial");
+    QFile::remove(partial);
+    if (!QFile::copy(source, partial)) {
+        QFile::remove(partial);
+        return false;
+    }
+    QFile::setPermissions(partial, QFile::permissions(partial) | QFile::WriteOwner);
+    if (QFileInfo::exists(target) && !QFile::remove(target)) {
+        QFile::remove(partial);
+        return false;
+    }
+    return QFile::rename(partial, target);
+}
+
+bool FileSystem::removeFile(const QString &path) const
+{
+    const QString native = nativePath(path);
+    return !native.isEmpty() && QFile::remove(native);
+}
+
+bool FileSystem::makeDirectory(const QString &path) const
+{
+    const QString native = nativePath(path);
+    return !native.isEmpty() && QDir().mkpath(native);
+}
+
+bool FileSystem::removeDirectory(const QString &path) const
+{
+    const QString native = nativePath(path);
+    return !native.isEmpty() && QDir().rmdir(native);
+}
+
+qint64 FileSystem::freeSpace(const QString &path) const
+{
+    const QString native = nativePath(path);
+    if (native.isEmpty())
+        return -1;
+    QStorageInfo info(native);
+    return info.isValid() && info.isReady() ? info.bytesAvailable() : -1;
+}
+
+} // namespace gallerion

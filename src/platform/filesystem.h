@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/drivetable.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace gallerion {
+
+// The program's file access. Paths are texts in the program's own form: a
+// root (a drive "E:" or a native directory) followed by backslash-separated
+// parts. Names on the disc are matched exactly first, then without regard to
+// letter case, because the program spells one directory several ways.
+class FileSystem
+{
+public:
+    FileSystem(DriveTable drives, QString programDir, QString userDataDir);
+
+    // The environment's drive table, program directory and data directory.
+    static FileSystem fromEnvironment();
+
+    const QString &programDir() const { return m_programDir; }
+    // Stands in for the Windows directory of the original platform.
+    const QString &userDataDir() const { return m_userDataDir; }
+
+    // Native path for a program path; empty when its drive is absent.
+    QString nativePath(const QString &path) const;
+
+    // File names (no directory) matching the wildcard in the last part of the
+    // pattern, sorted by name. An absent or unreadable place lists nothing.
+    QStringList list(const QString &pattern) const;
+
+    bool exists(const QString &path) const;
+    bool isDirectory(const QString &path) const;
+    bool copyFile(const QString &from, const QString &to) const;
+    bool removeFile(const QString &path) const;
+    bool makeDirectory(const QString &path) const;
+    bool removeDirectory(const QString &path) const;
+    // Bytes free for the user on the volume holding the path; -1 if unknown.
+    qint64 freeSpace(const QString &path) const;
+
+private:
+    QString rootDirectory(const QString &root) const;
+    bool redirectsToUserData(const QString &path) const;
+
+    DriveTable m_drives;
+    QString m_programDir;
+    QString m_userDataDir;
+};
+
+// The program path split into its root and its parts ("E:", {"richtext", "x.rtf"}).
+struct SplitPath
+{
+    QString root;
+    QStringList parts;
+};
+SplitPath splitProgramPath(const QString &path);
+
+// Joins the parts below a native directory, matching each part exactly first,
+// then case-insensitively; parts that do not exist are appended as written.
+QString resolveBelow(const QString &nativeDir, const QStringList &parts);
+
+} // namespace gallerion

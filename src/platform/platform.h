@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/filesystem.h"
+#include "platform/messagebox.h"
+#include "platform/processes.h"
+#include "platform/screen.h"
+#include "platform/settingsstore.h"
+
+#include <QObject>
+#include <memory>
+
+namespace gallerion {
+
+// The services of the machine the program runs on, made once per run and
+// handed to every window. Tests replace the message boxes with a scripted set.
+class Platform : public QObject
+{
+    Q_OBJECT
+public:
+    Platform(FileSystem files, QObject *parent);
+    ~Platform() override;
+
+    FileSystem &files() { return m_files; }
+    SettingsStore &settings() { return m_settings; }
+    Screen &screen() { return m_screen; }
+    ProcessRunner &processes() { return m_processes; }
+    MessageBoxService &messages() { return *m_messages; }
+    void setMessages(std::unique_ptr<MessageBoxService> messages);
+
+private:
+    FileSystem m_files;
+    SettingsStore m_settings;
+    Screen m_screen;
+    ProcessRunner m_processes;
+    std::unique_ptr<MessageBoxService> m_messages;
+};
+
+} // namespace gallerion
