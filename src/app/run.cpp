@@ -3,10 +3,10 @@
 #include "browser/mainwindow.h"
 #include "platform/platform.h"
 #include "startup/programstate.h"
+#include "startup/splashwindow.h"
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QPointer>
 
 #include <memory>
 
@@ -14,6 +14,7 @@ namespace gallerion {
 
 namespace {
 
+// The whole argument text, as the original command line gave it to the program.
 QString argumentText(int argc, char **argv)
 {
     QStringList words;
@@ -21,6 +22,13 @@ QString argumentText(int argc, char **argv)
         words.append(QString::fromLocal8Bit(argv[i]));
     return words.join(QLatin1Char(' '));
 }
+
+// Everything one run makes; destroyed in reverse order when the run ends.
+struct Session
+{
+    std::unique_ptr<SplashWindow> splash;
+    std::unique_ptr<MainWindow> mainWindow;
+};
 
 } // namespace
 
@@ -36,18 +44,24 @@ int run(int argc, char **argv)
     auto *state = new ProgramState(app);
     auto *platform = new Platform(FileSystem::fromEnvironment(), state);
     state->ProgramDir = platform->files().programDir();
-    Q_UNUSED(argumentText(argc, argv));
 
     QEventLoop loop;
     QObject::connect(state, &ProgramState::endRequested, &loop, &QEventLoop::quit,
                      Qt::QueuedConnection);
 
-    auto window = std::make_unique<MainWindow>(*state, *platform);
-    window->show();
+    Session session;
+    session.splash = std::make_unique<SplashWindow>(*state, *platform);
+    session.splash->setHandOver([&session, state, platform] {
+        session.mainWindow = std::make_unique<MainWindow>(*state, *platform);
+        session.mainWindow->show();
+        session.splash->close();
+    });
+    session.splash->load(argumentText(argc, argv));
     if (!state->isEnding())
         loop.exec();
 
-    window.reset();
+    session.mainWindow.reset();
+    session.splash.reset();
     const int code = state->exitCode();
     delete state;
     app->setQuitOnLastWindowClosed(quitOnLastWindow);

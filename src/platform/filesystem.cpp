@@ -112,7 +112,6 @@ QString FileSystem::nativePath(const QString &path) const
 {
     if (redirectsToUserData(path)) {
         const QString rest = path.mid(m_programDir.size());
-        QDir().mkpath(m_userDataDir);
         return resolveBelow(m_userDataDir, splitProgramPath(QStringLiteral("X:") + rest).parts);
     }
     const SplitPath split = splitProgramPath(path);

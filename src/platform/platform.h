@@ -5,6 +5,7 @@
 #include "platform/processes.h"
 #include "platform/screen.h"
 #include "platform/settingsstore.h"
+#include "platform/singleinstance.h"
 
 #include <QObject>
 #include <memory>
@@ -24,6 +25,7 @@ public:
     SettingsStore &settings() { return m_settings; }
     Screen &screen() { return m_screen; }
     ProcessRunner &processes() { return m_processes; }
+    SingleInstance &singleInstance() { return m_singleInstance; }
     MessageBoxService &messages() { return *m_messages; }
     void setMessages(std::unique_ptr<MessageBoxService> messages);
 
@@ -32,6 +34,7 @@ private:
     SettingsStore m_settings;
     Screen m_screen;
     ProcessRunner m_processes;
+    SingleInstance m_singleInstance;
     std::unique_ptr<MessageBoxService> m_messages;
 };
 

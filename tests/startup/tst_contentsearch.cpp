@@ -1,0 +1,66 @@
+#include "platform/filesystem.h"
+#include "startup/contentsearch.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace gallerion;
+
+class ContentSearchTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void search_data();
+    void search();
+};
+
+namespace {
+void addPhoto(const QString &dir)
+{
+    QDir().mkpath(dir + QStringLiteral("/zarvicks"));
+    QFile file(dir + QStringLiteral("/zarvicks/64AAAA01.JPG"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+} // namespace
+
+void ContentSearchTest::search_data()
+{
+    QTest::addColumn<QStringList>("withPhotos"); // folders below the scratch dir
+    QTest::addColumn<QString>("drives");
+    QTest::addColumn<QString>("disc");
+    QTest::addColumn<QString>("photos"); // "program" stands for the program dir
+    QTest::newRow("disc in F, E empty") << QStringList{"f"} << "E=e;F=f" << "F:" << "F:";
+    QTest::newRow("first of two discs wins") << QStringList{"e", "f"} << "E=e;F=f" << "E:" << "E:";
+    QTest::newRow("C is never searched") << QStringList{"c"} << "C=c" << "" << "";
+    QTest::newRow("Z is searched") << QStringList{"z"} << "Z=z" << "Z:" << "Z:";
+    QTest::newRow("copied photos and disc")
+        << QStringList{"program", "e"} << "E=e" << "E:" << "program";
+    QTest::newRow("copied photos without disc") << QStringList{"program"} << "E=e" << "" << "";
+}
+
+void ContentSearchTest::search()
+{
+    QFETCH(QStringList, withPhotos);
+    QFETCH(QString, drives);
+    QFETCH(QString, disc);
+    QFETCH(QString, photos);
+    QTemporaryDir scratch;
+    for (const QString &folder : withPhotos)
+        addPhoto(scratch.filePath(folder));
+    QString table = drives;
+    table.replace(QRegularExpression(QStringLiteral("=(\\w+)")),
+                  QStringLiteral("=") + scratch.path() + QStringLiteral("/\\1"));
+    const QString program = scratch.filePath(QStringLiteral("program"));
+    const FileSystem files(DriveTable::parse(table), program, scratch.filePath("data"));
+    const ContentRoots roots = searchContent(files, program);
+    QCOMPARE(roots.discRoot, disc);
+    QCOMPARE(roots.found(), !disc.isEmpty());
+    if (roots.found())
+        QCOMPARE(roots.photoRoot, photos == QLatin1String("program") ? program : photos);
+}
+
+QTEST_GUILESS_MAIN(ContentSearchTest)
+#include "tst_contentsearch.moc"

@@ -1,0 +1,168 @@
+#include "support/e2e.h"
+
+#include "app/run.h"
+#include "startup/programstate.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+
+namespace gallerion::test {
+
+namespace {
+constexpr int PollMs = 50;
+constexpr int StepTimeoutMs = 60000;
+
+void linkEntries(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    const auto entries = QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries)
+        QFile::link(entry.absoluteFilePath(), to + QLatin1Char('/') + entry.fileName());
+}
+} // namespace
+
+QString sampleDiscDir()
+{
+    return QStringLiteral(GALLERION_SAMPLE_DISC_DIR);
+}
+
+DiscFixture::DiscFixture()
+{
+    linkEntries(sampleDiscDir() + QStringLiteral("/disc"), discDir());
+    linkEntries(sampleDiscDir() + QStringLiteral("/program"), programDir());
+}
+
+void DiscFixture::materialise(const QString &dir)
+{
+    const QFileInfo info(dir);
+    if (!info.isSymLink())
+        return;
+    const QString target = info.symLinkTarget();
+    QFile::remove(dir);
+    linkEntries(target, dir);
+}
+
+void DiscFixture::removeDiscFile(const QString &relativePath)
+{
+    const QString parent = QFileInfo(discDir() + QLatin1Char('/') + relativePath).path();
+    materialise(parent);
+    QFile::remove(discDir() + QLatin1Char('/') + relativePath);
+}
+
+void DiscFixture::removeProgramFile(const QString &name)
+{
+    QFile::remove(programDir() + QLatin1Char('/') + name);
+}
+
+void DiscFixture::useDrives(const QString &drives) const
+{
+    qputenv("GALLERION_DRIVES", drives.toLocal8Bit());
+    qputenv("GALLERION_PROGRAM_DIR", programDir().toLocal8Bit());
+}
+
+void DiscFixture::useDisc(QChar letter) const
+{
+    useDrives(QString(letter) + QLatin1Char('=') + discDir());
+}
+
+int runProgram(const QStringList &arguments)
+{
+    QList<QByteArray> storage{QByteArrayLiteral("zarvick-gallerion")};
+    for (const QString &argument : arguments)
+        storage.append(argument.toLocal8Bit());
+    QList<char *> argv;
+    for (QByteArray &argument : storage)
+        argv.append(argument.data());
+    argv.append(nullptr);
+    return gallerion::run(int(storage.size()), argv.data());
+}
+
+ProgramState *programState()
+{
+    return qApp->findChild<ProgramState *>(QStringLiteral("ProgramState"),
+                                           Qt::FindDirectChildrenOnly);
+}
+
+QWidget *topLevel(const QString &objectName)
+{
+    const auto widgets = QApplication::topLevelWidgets();
+    for (QWidget *widget : widgets) {
+        if (widget->objectName() == objectName)
+            return widget;
+    }
+    return nullptr;
+}
+
+void closeMainWindow()
+{
+    if (QWidget *form = topLevel(QStringLiteral("Form1")))
+        form->close();
+}
+
+BoxAnswerer::BoxAnswerer(QList<QMessageBox::StandardButton> answers, QObject *parent)
+    : QObject(parent), m_answers(std::move(answers))
+{
+    connect(&m_timer, &QTimer::timeout, this, &BoxAnswerer::poll);
+    m_timer.start(PollMs);
+}
+
+void BoxAnswerer::poll()
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    m_texts.append(box->text());
+    m_titles.append(box->windowTitle());
+    QAbstractButton *button = nullptr;
+    if (!m_answers.isEmpty())
+        button = box->button(m_answers.takeFirst());
+    if (!button)
+        button = box->defaultButton() ? static_cast<QAbstractButton *>(box->defaultButton())
+                                      : box->buttons().value(0);
+    if (button)
+        button->click();
+    else
+        box->reject();
+}
+
+Script::Script(QObject *parent) : QObject(parent)
+{
+    connect(&m_timer, &QTimer::timeout, this, &Script::poll);
+    m_timer.start(PollMs);
+}
+
+Script &Script::then(std::function<bool()> ready, std::function<void()> action)
+{
+    m_steps.append({std::move(ready), std::move(action)});
+    return *this;
+}
+
+Script &Script::then(std::function<void()> action)
+{
+    return then([] { return true; }, std::move(action));
+}
+
+void Script::poll()
+{
+    if (m_steps.isEmpty())
+        return;
+    if (!m_steps.first().ready()) {
+        m_waitedMs += PollMs;
+        if (m_waitedMs > StepTimeoutMs) {
+            m_failure = QStringLiteral("a step never became ready");
+            m_steps.clear();
+            if (ProgramState *state = programState())
+                state->requestEnd(99);
+        }
+        return;
+    }
+    m_waitedMs = 0;
+    const Step step = m_steps.takeFirst();
+    step.action();
+}
+
+} // namespace gallerion::test

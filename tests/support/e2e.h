@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+namespace gallerion {
+class ProgramState;
+}
+
+namespace gallerion::test {
+
+// A private view of the sample disc and program folder for one test: folders
+// are linked to the shared sample disc until the test changes them.
+class DiscFixture
+{
+public:
+    DiscFixture();
+
+    QString discDir() const { return m_root.filePath(QStringLiteral("disc")); }
+    QString programDir() const { return m_root.filePath(QStringLiteral("program")); }
+    QString scratchDir() const { return m_root.path(); }
+
+    // Removes one file ("richtext/glossary.rtf") from this view only.
+    void removeDiscFile(const QString &relativePath);
+    void removeProgramFile(const QString &name);
+    // Sets GALLERION_DRIVES and GALLERION_PROGRAM_DIR.
+    void useDrives(const QString &drives) const;
+    void useDisc(QChar letter = QLatin1Char('E')) const;
+
+private:
+    void materialise(const QString &dir);
+    QTemporaryDir m_root;
+};
+
+QString sampleDiscDir();
+
+// Calls gallerion::run with these arguments.
+int runProgram(const QStringList &arguments = {});
+
+// The running program's state, or null between runs.
+ProgramState *programState();
+
+// Answers the program's real message boxes from a timer, one answer each, and
+// records their texts. With no answer left, boxes get their default button.
+class BoxAnswerer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit BoxAnswerer(QList<QMessageBox::StandardButton> answers = {}, QObject *parent = nullptr);
+    const QStringList &texts() const { return m_texts; }
+    const QStringList &titles() const { return m_titles; }
+
+private:
+    void poll();
+    QList<QMessageBox::StandardButton> m_answers;
+    QStringList m_texts;
+    QStringList m_titles;
+    QTimer m_timer;
+};
+
+// Runs steps on the event loop of a running program, each once its condition
+// holds; a step that never becomes ready ends the program so the test fails
+// instead of hanging.
+class Script : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Script(QObject *parent = nullptr);
+    // Waits until ready() is true, then runs action().
+    Script &then(std::function<bool()> ready, std::function<void()> action);
+    Script &then(std::function<void()> action);
+    bool finished() const { return m_steps.isEmpty(); }
+    QString failure() const { return m_failure; }
+
+private:
+    void poll();
+    struct Step
+    {
+        std::function<bool()> ready;
+        std::function<void()> action;
+    };
+    QList<Step> m_steps;
+    QTimer m_timer;
+    int m_waitedMs = 0;
+    QString m_failure;
+};
+
+// Closes the main window if it exists (ends the program normally).
+void closeMainWindow();
+QWidget *topLevel(const QString &objectName);
+
+} // namespace gallerion::test
