@@ -2,10 +2,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStorageInfo>
+
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
 
 namespace gallerion {
 
@@ -38,6 +46,34 @@ QString matchingEntry(const QString &dir, const QString &name)
     return name;
 }
 
+// The names of the plain files of a directory. A disc directory holds thousands
+// of photos, so on Unix the entries are read directly instead of one QFileInfo each.
+QStringList fileNamesIn(const QString &dir)
+{
+    QStringList names;
+#ifdef Q_OS_UNIX
+    DIR *handle = opendir(QFile::encodeName(dir).constData());
+    if (!handle)
+        return names;
+    while (const dirent *entry = readdir(handle)) {
+        const QString name = QFile::decodeName(entry->d_name);
+        const bool plain =
+            entry->d_type == DT_REG || ((entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) &&
+                                        QFileInfo(dir + QLatin1Char('/') + name).isFile());
+        if (plain)
+            names.append(name);
+    }
+    closedir(handle);
+#else
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        names.append(it.fileName());
+    }
+#endif
+    return names;
+}
+
 } // namespace
 
 SplitPath splitProgramPath(const QString &path)
@@ -64,8 +100,8 @@ QString resolveBelow(const QString &nativeDir, const QStringList &parts)
     bool existing = true;
     for (const QString &part : parts) {
         const QString name = existing ? matchingEntry(current, part) : part;
-        current = current.endsWith(QLatin1Char('/')) ? current + name
-                                                     : current + QLatin1Char('/') + name;
+        current =
+            current.endsWith(QLatin1Char('/')) ? current + name : current + QLatin1Char('/') + name;
         existing = existing && QFileInfo::exists(current);
     }
     return current;
@@ -74,8 +110,7 @@ QString resolveBelow(const QString &nativeDir, const QStringList &parts)
 FileSystem::FileSystem(DriveTable drives, QString programDir, QString userDataDir)
     : m_drives(std::move(drives)), m_programDir(std::move(programDir)),
       m_userDataDir(std::move(userDataDir))
-{
-}
+{}
 
 FileSystem FileSystem::fromEnvironment()
 {
@@ -84,9 +119,8 @@ FileSystem FileSystem::fromEnvironment()
         programDir = QCoreApplication::applicationDirPath();
     while (programDir.size() > 1 && programDir.endsWith(QLatin1Char('/')))
         programDir.chop(1);
-    const QString dataDir =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-        QStringLiteral("/zarvick-gallerion");
+    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                            QStringLiteral("/zarvick-gallerion");
     return FileSystem(DriveTable::fromEnvironment(), programDir, dataDir);
 }
 
@@ -123,17 +157,19 @@ QString FileSystem::nativePath(const QString &path) const
 
 QStringList FileSystem::list(const QString &pattern) const
 {
-    const qsizetype cut = std::max(pattern.lastIndexOf(QLatin1Char('\\')),
-                                   pattern.lastIndexOf(QLatin1Char('/')));
+    const qsizetype cut =
+        std::max(pattern.lastIndexOf(QLatin1Char('\\')), pattern.lastIndexOf(QLatin1Char('/')));
     const QString dirPath = cut < 0 ? QString() : pattern.left(cut);
     const QString filter = pattern.mid(cut + 1);
     const QString native = nativePath(dirPath.isEmpty() ? pattern.left(2) : dirPath);
     if (native.isEmpty() || filter.isEmpty())
         return {};
-    QDir dir(native);
-    if (!dir.exists())
-        return {};
-    return dir.entryList({filter}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(filter),
+                                      QRegularExpression::CaseInsensitiveOption);
+    QStringList names = fileNamesIn(native);
+    names.removeIf([&](const QString &name) { return !wildcard.match(name).hasMatch(); });
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 bool FileSystem::exists(const QString &path) const

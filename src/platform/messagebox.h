@@ -7,11 +7,35 @@ class QWidget;
 namespace gallerion {
 
 // Answer codes of the original platform, which the program stores as text.
-enum MessageAnswer { AnswerOk = 1, AnswerCancel = 2, AnswerRetry = 4, AnswerYes = 6, AnswerNo = 7 };
+enum MessageAnswer
+{
+    AnswerOk = 1,
+    AnswerCancel = 2,
+    AnswerRetry = 4,
+    AnswerYes = 6,
+    AnswerNo = 7
+};
 
-enum class MessageIcon { None, Critical, Question, Exclamation, Information };
-enum class MessageButtons { Ok, OkCancel, YesNo, RetryCancel };
-enum class MessageModality { Application, System };
+enum class MessageIcon
+{
+    None,
+    Critical,
+    Question,
+    Exclamation,
+    Information
+};
+enum class MessageButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    RetryCancel
+};
+enum class MessageModality
+{
+    Application,
+    System
+};
 
 struct MessageRequest
 {

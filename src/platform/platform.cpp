@@ -3,8 +3,7 @@
 namespace gallerion {
 
 Platform::Platform(FileSystem files, QObject *parent)
-    : QObject(parent), m_files(std::move(files)),
-      m_messages(std::make_unique<DialogMessageBoxes>())
+    : QObject(parent), m_files(std::move(files)), m_messages(std::make_unique<DialogMessageBoxes>())
 {
     setObjectName(QStringLiteral("Platform"));
 }

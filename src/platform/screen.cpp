@@ -10,8 +10,8 @@ namespace gallerion {
 
 QSize parseScreenSize(const QString &text)
 {
-    const QStringList parts = text.trimmed().split(QLatin1Char('x'), Qt::KeepEmptyParts,
-                                                   Qt::CaseInsensitive);
+    const QStringList parts =
+        text.trimmed().split(QLatin1Char('x'), Qt::KeepEmptyParts, Qt::CaseInsensitive);
     if (parts.size() != 2)
         return {};
     bool okWidth = false;

@@ -26,8 +26,8 @@ void traceSettings(const char *action, const QString &app, const QString &sectio
 
 QSettings openStore(const QString &app)
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zarvick-gallerion"),
-                     app);
+    return QSettings(QSettings::IniFormat, QSettings::UserScope,
+                     QStringLiteral("zarvick-gallerion"), app);
 }
 
 } // namespace

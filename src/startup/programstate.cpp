@@ -15,8 +15,8 @@ void ProgramState::requestEnd(int exitCode)
         return;
     m_ending = true;
     m_exitCode = exitCode;
-    trace::write({{QStringLiteral("kind"), QStringLiteral("exit")},
-                  {QStringLiteral("code"), exitCode}});
+    trace::write(
+        {{QStringLiteral("kind"), QStringLiteral("exit")}, {QStringLiteral("code"), exitCode}});
     emit endRequested();
 }
 

@@ -1,6 +1,8 @@
 #include "startup/splashwindow.h"
 
+#include "platform/media/multimediadevice.h"
 #include "platform/platform.h"
+#include "startup/contentlists.h"
 #include "startup/contentsearch.h"
 #include "startup/errorreporter.h"
 #include "startup/programstate.h"
@@ -46,6 +48,9 @@ void SplashWindow::buildControls()
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_panel->setAlignment(Qt::AlignCenter);
     layout->addWidget(m_panel);
+    m_device = new MultimediaDevice(this);
+    m_device->setObjectName(QStringLiteral("MMControl1"));
+    m_device->hide();
     adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
@@ -111,10 +116,17 @@ void SplashWindow::playStartupSound()
         m_state.ErrorCode = QStringLiteral("ER055");
         return;
     }
+    // The sound plays on while start-up goes on; a sound that fails is no reason to stop.
+    m_device->command(QStringLiteral("close"));
+    m_device->setDeviceType(QStringLiteral("WaveAudio"));
+    m_device->setFileName(m_platform.files().nativePath(m_state.SoundFilePath));
+    if (m_device->command(QStringLiteral("open")))
+        m_device->command(QStringLiteral("play"));
 }
 
 void SplashWindow::buildPhotoList()
 {
+    LoadPhotoList(m_state, m_platform);
 }
 
 void SplashWindow::onTimer()

@@ -65,15 +65,33 @@ void FileSystemTest::driveTableParsing_data()
     QTest::addColumn<QString>("spec");
     QTest::addColumn<QString>("letter");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("one drive") << "E=/a" << "E" << "/a";
-    QTest::newRow("second of two") << "E=/a;F=/b" << "F" << "/b";
-    QTest::newRow("lower-case letter") << "e=/a" << "E" << "/a";
-    QTest::newRow("lookup in lower case") << "E=/a" << "e" << "/a";
-    QTest::newRow("absent letter") << "E=/a" << "G" << "";
-    QTest::newRow("empty directory ignored") << "E=;F=/b" << "E" << "";
-    QTest::newRow("malformed item ignored") << "EE=/x;F=/b" << "F" << "/b";
-    QTest::newRow("trailing separator") << "E=/a;" << "E" << "/a";
-    QTest::newRow("empty table") << "" << "D" << "";
+    QTest::newRow("one drive") << "E=/a"
+                               << "E"
+                               << "/a";
+    QTest::newRow("second of two") << "E=/a;F=/b"
+                                   << "F"
+                                   << "/b";
+    QTest::newRow("lower-case letter") << "e=/a"
+                                       << "E"
+                                       << "/a";
+    QTest::newRow("lookup in lower case") << "E=/a"
+                                          << "e"
+                                          << "/a";
+    QTest::newRow("absent letter") << "E=/a"
+                                   << "G"
+                                   << "";
+    QTest::newRow("empty directory ignored") << "E=;F=/b"
+                                             << "E"
+                                             << "";
+    QTest::newRow("malformed item ignored") << "EE=/x;F=/b"
+                                            << "F"
+                                            << "/b";
+    QTest::newRow("trailing separator") << "E=/a;"
+                                        << "E"
+                                        << "/a";
+    QTest::newRow("empty table") << ""
+                                 << "D"
+                                 << "";
 }
 
 void FileSystemTest::driveTableParsing()

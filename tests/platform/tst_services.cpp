@@ -87,7 +87,8 @@ void ServicesTest::messageBoxTraceLine()
     const auto lines = trace.lines(QStringLiteral("msgbox"));
     QCOMPARE(lines.size(), 1);
     const QJsonObject line = lines.first();
-    QCOMPARE(line.value(QStringLiteral("title")).toString(), QStringLiteral("The Zarvick Gallerion"));
+    QCOMPARE(line.value(QStringLiteral("title")).toString(),
+             QStringLiteral("The Zarvick Gallerion"));
     QCOMPARE(line.value(QStringLiteral("text")).toString(), QStringLiteral("Error number: ER001"));
     QCOMPARE(line.value(QStringLiteral("icon")).toString(), QStringLiteral("none"));
     QCOMPARE(line.value(QStringLiteral("buttons")).toString(), QStringLiteral("retrycancel"));

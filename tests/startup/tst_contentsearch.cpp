@@ -32,13 +32,24 @@ void ContentSearchTest::search_data()
     QTest::addColumn<QString>("drives");
     QTest::addColumn<QString>("disc");
     QTest::addColumn<QString>("photos"); // "program" stands for the program dir
-    QTest::newRow("disc in F, E empty") << QStringList{"f"} << "E=e;F=f" << "F:" << "F:";
-    QTest::newRow("first of two discs wins") << QStringList{"e", "f"} << "E=e;F=f" << "E:" << "E:";
-    QTest::newRow("C is never searched") << QStringList{"c"} << "C=c" << "" << "";
-    QTest::newRow("Z is searched") << QStringList{"z"} << "Z=z" << "Z:" << "Z:";
-    QTest::newRow("copied photos and disc")
-        << QStringList{"program", "e"} << "E=e" << "E:" << "program";
-    QTest::newRow("copied photos without disc") << QStringList{"program"} << "E=e" << "" << "";
+    QTest::newRow("disc in F, E empty") << QStringList{"f"} << "E=e;F=f"
+                                        << "F:"
+                                        << "F:";
+    QTest::newRow("first of two discs wins") << QStringList{"e", "f"} << "E=e;F=f"
+                                             << "E:"
+                                             << "E:";
+    QTest::newRow("C is never searched") << QStringList{"c"} << "C=c"
+                                         << ""
+                                         << "";
+    QTest::newRow("Z is searched") << QStringList{"z"} << "Z=z"
+                                   << "Z:"
+                                   << "Z:";
+    QTest::newRow("copied photos and disc") << QStringList{"program", "e"} << "E=e"
+                                            << "E:"
+                                            << "program";
+    QTest::newRow("copied photos without disc") << QStringList{"program"} << "E=e"
+                                                << ""
+                                                << "";
 }
 
 void ContentSearchTest::search()

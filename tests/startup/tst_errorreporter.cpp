@@ -10,7 +10,8 @@
 using namespace gallerion;
 
 namespace {
-const QString DiscLine = QStringLiteral("Make sure that the Zarvick Gallerion is in the CDROM drive.");
+const QString DiscLine =
+    QStringLiteral("Make sure that the Zarvick Gallerion is in the CDROM drive.");
 const QString Crlf = QStringLiteral("\r\n");
 } // namespace
 
@@ -57,21 +58,29 @@ void ErrorReporterTest::composedTexts_data()
     QTest::addColumn<QString>("expected");
     const QString head = QStringLiteral("Error number: %1") + Crlf + Crlf;
     const QString tail = Crlf + Crlf + DiscLine;
-    QTest::newRow("disc missing")
-        << "ER001" << "" << head.arg("ER001") + " Unable to detect the Zarvick Gallerion CDROM." + tail;
+    QTest::newRow("disc missing") << "ER001"
+                                  << ""
+                                  << head.arg("ER001") +
+                                         " Unable to detect the Zarvick Gallerion CDROM." + tail;
     QTest::newRow("double blanks kept")
-        << "ER002" << "" << head.arg("ER002") + " Unable to load  Description  for year selected." + tail;
+        << "ER002"
+        << "" << head.arg("ER002") + " Unable to load  Description  for year selected." + tail;
     QTest::newRow("wrong input has no disc line")
-        << "ER034" << ""
-        << head.arg("ER034") + " You must select both a Start Year and an End Year. ";
+        << "ER034"
+        << "" << head.arg("ER034") + " You must select both a Start Year and an End Year. ";
     QTest::newRow("wrong range has no disc line")
-        << "ER036" << "" << head.arg("ER036") + " 'TO' year may not be earlier than 'FROM' year.";
+        << "ER036"
+        << "" << head.arg("ER036") + " 'TO' year may not be earlier than 'FROM' year.";
     QTest::newRow("sound path from its sixth character")
-        << "ER032" << "E:\\wav\\horn.wav"
+        << "ER032"
+        << "E:\\wav\\horn.wav"
         << head.arg("ER032") + " Unable to load sound file: v\\horn.wav" + tail;
-    QTest::newRow("seven blanks") << "ER054" << "" << head.arg("ER054") + "       " + tail;
-    QTest::newRow("unknown code") << "ER019" << "" << head.arg("ER019") + tail;
-    QTest::newRow("codes compare exactly") << "er001" << "" << head.arg("er001") + tail;
+    QTest::newRow("seven blanks") << "ER054"
+                                  << "" << head.arg("ER054") + "       " + tail;
+    QTest::newRow("unknown code") << "ER019"
+                                  << "" << head.arg("ER019") + tail;
+    QTest::newRow("codes compare exactly") << "er001"
+                                           << "" << head.arg("er001") + tail;
 }
 
 void ErrorReporterTest::composedTexts()

@@ -51,7 +51,8 @@ class BoxAnswerer : public QObject
 {
     Q_OBJECT
 public:
-    explicit BoxAnswerer(QList<QMessageBox::StandardButton> answers = {}, QObject *parent = nullptr);
+    explicit BoxAnswerer(QList<QMessageBox::StandardButton> answers = {},
+                         QObject *parent = nullptr);
     const QStringList &texts() const { return m_texts; }
     const QStringList &titles() const { return m_titles; }
 

@@ -1,0 +1,253 @@
+#include "app/run.h"
+#include "startup/programstate.h"
+#include "support/e2e.h"
+#include "support/tracelog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+
+using namespace gallerion;
+using namespace gallerion::test;
+
+namespace {
+
+QTimer *splashTimer()
+{
+    QWidget *splash = topLevel(QStringLiteral("Form2"));
+    return splash ? splash->findChild<QTimer *>(QStringLiteral("Timer1")) : nullptr;
+}
+
+// Start-up waits five seconds before the main window; tests need not.
+bool shortenSplash()
+{
+    QTimer *timer = splashTimer();
+    if (!timer || !timer->isActive())
+        return false;
+    timer->setInterval(10);
+    return true;
+}
+
+bool mainWindowShown()
+{
+    QWidget *form = topLevel(QStringLiteral("Form1"));
+    return form && form->isVisible();
+}
+
+QMessageBox *openBox()
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    return box && box->isVisible() ? box : nullptr;
+}
+
+} // namespace
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void discOnSecondDriveAfterEmptyOne();
+    void noDiscCancelEndsProgram();
+    void retryFindsDiscThatAppeared();
+    void localContentModeUsesProgramFolder();
+    void secondInstanceIsRefused();
+    void missingStartupSoundIsSilent();
+    void startupSoundAndPhotoList();
+};
+
+void StartupTest::discOnSecondDriveAfterEmptyOne()
+{
+    DiscFixture fixture;
+    QDir().mkpath(fixture.scratchDir() + QStringLiteral("/empty"));
+    fixture.useDrives(
+        QStringLiteral("E=%1/empty;F=%2").arg(fixture.scratchDir(), fixture.discDir()));
+    BoxAnswerer boxes;
+    QString disc;
+    QString photos;
+    Script script;
+    script.then(shortenSplash).then(mainWindowShown, [&] {
+        disc = programState()->DiscRoot;
+        photos = programState()->PhotoRoot;
+        closeMainWindow();
+    });
+    QCOMPARE(runProgram(), 0);
+    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    QCOMPARE(disc, QStringLiteral("F:"));
+    QCOMPARE(photos, QStringLiteral("F:"));
+    QVERIFY(boxes.texts().isEmpty());
+    QVERIFY(!programState());
+    QVERIFY(!topLevel(QStringLiteral("Form1")));
+}
+
+void StartupTest::noDiscCancelEndsProgram()
+{
+    DiscFixture fixture;
+    // Photos copied to the hard disk do not stand in for the disc.
+    QDir().mkpath(fixture.programDir() + QStringLiteral("/zarvicks"));
+    const QString photo = QDir(sampleDiscDir() + QStringLiteral("/disc/zarvicks"))
+                              .entryInfoList({QStringLiteral("*.jpg")})
+                              .value(0)
+                              .absoluteFilePath();
+    QVERIFY(QFile::link(photo, fixture.programDir() + QStringLiteral("/zarvicks/copy.jpg")));
+    fixture.useDrives(QStringLiteral("E=%1/nothing").arg(fixture.scratchDir()));
+    TraceLog trace;
+    BoxAnswerer boxes({QMessageBox::Cancel});
+    runProgram();
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY(boxes.texts().first().startsWith(QStringLiteral("Error number: ER001")));
+    QCOMPARE(boxes.titles().first(), QStringLiteral("The Zarvick Gallerion"));
+    const auto lines = trace.lines(QStringLiteral("msgbox"));
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines.first().value(QStringLiteral("buttons")).toString(),
+             QStringLiteral("retrycancel"));
+    QCOMPARE(lines.first().value(QStringLiteral("answer")).toInt(), 2);
+    QVERIFY(!topLevel(QStringLiteral("Form1")));
+    QVERIFY(!topLevel(QStringLiteral("Form2")));
+    // No placement is saved when the program ends from the box.
+    QVERIFY(trace.lines(QStringLiteral("settings")).isEmpty());
+}
+
+void StartupTest::retryFindsDiscThatAppeared()
+{
+    DiscFixture fixture;
+    const QString drive = fixture.scratchDir() + QStringLiteral("/drive-e");
+    fixture.useDrives(QStringLiteral("E=") + drive);
+    int boxesSeen = 0;
+    QString disc;
+    Script script;
+    script
+        .then(openBox,
+              [&] {
+                  ++boxesSeen;
+                  QFile::link(fixture.discDir(), drive);
+                  openBox()->button(QMessageBox::Retry)->click();
+              })
+        .then(shortenSplash)
+        .then(mainWindowShown, [&] {
+            disc = programState()->DiscRoot;
+            closeMainWindow();
+        });
+    QCOMPARE(runProgram(), 0);
+    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    QCOMPARE(boxesSeen, 1);
+    QCOMPARE(disc, QStringLiteral("E:"));
+}
+
+void StartupTest::localContentModeUsesProgramFolder()
+{
+    DiscFixture fixture;
+    fixture.useDisc();
+    QString disc;
+    QString photos;
+    bool local = false;
+    Script script;
+    script.then(shortenSplash).then(mainWindowShown, [&] {
+        disc = programState()->DiscRoot;
+        photos = programState()->PhotoRoot;
+        local = programState()->LocalContentMode;
+        closeMainWindow();
+    });
+    runProgram({QStringLiteral("HWI")});
+    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    QCOMPARE(disc, fixture.programDir());
+    QCOMPARE(photos, fixture.programDir());
+    QVERIFY(local);
+
+    // The whole argument text counts: "HWI" with more words is normal mode.
+    Script again;
+    again.then(shortenSplash).then(mainWindowShown, [&] {
+        disc = programState()->DiscRoot;
+        closeMainWindow();
+    });
+    runProgram({QStringLiteral("HWI"), QStringLiteral("x")});
+    QVERIFY2(again.finished(), qPrintable(again.failure()));
+    QCOMPARE(disc, QStringLiteral("E:"));
+}
+
+void StartupTest::secondInstanceIsRefused()
+{
+    DiscFixture fixture;
+    fixture.useDisc();
+    BoxAnswerer boxes;
+    int secondResult = -1;
+    bool firstStillRuns = false;
+    Script script;
+    script.then(shortenSplash)
+        .then(mainWindowShown,
+              [&] {
+                  // A second copy started while the first runs.
+                  secondResult = runProgram();
+                  firstStillRuns = mainWindowShown() && !programState()->isEnding();
+              })
+        .then(closeMainWindow);
+    runProgram();
+    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    QCOMPARE(boxes.texts(),
+             QStringList{QStringLiteral("The Zarvick Gallerion is already running!")});
+    QCOMPARE(boxes.titles(), QStringList{QStringLiteral("The Zarvick Gallerion 2001")});
+    QCOMPARE(secondResult, 0);
+    QVERIFY(firstStillRuns);
+}
+
+void StartupTest::missingStartupSoundIsSilent()
+{
+    DiscFixture fixture;
+    fixture.removeProgramFile(QStringLiteral("passby.wav"));
+    fixture.useDisc();
+    BoxAnswerer boxes;
+    QString code;
+    QString sound;
+    Script script;
+    script.then(shortenSplash).then(mainWindowShown, [&] {
+        code = programState()->ErrorCode;
+        sound = programState()->SoundFilePath;
+        closeMainWindow();
+    });
+    runProgram();
+    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    QCOMPARE(code, QStringLiteral("ER055"));
+    QCOMPARE(sound, fixture.programDir() + QStringLiteral("\\passby.wav"));
+    QVERIFY(boxes.texts().isEmpty());
+}
+
+void StartupTest::startupSoundAndPhotoList()
+{
+    DiscFixture fixture;
+    fixture.useDisc();
+    TraceLog trace;
+    int photoCount = 0;
+    QString firstPhoto;
+    bool firstClickPending = false;
+    Script script;
+    script.then(shortenSplash).then(mainWindowShown, [&] {
+        photoCount = programState()->PhotoCount;
+        firstPhoto = programState()->PhotoList.value(0);
+        firstClickPending = programState()->FirstClickPending;
+        closeMainWindow();
+    });
+    runProgram();
+    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    QStringList steps;
+    for (const QJsonObject &line : trace.lines(QStringLiteral("media"))) {
+        QCOMPARE(line.value(QStringLiteral("control")).toString(),
+                 QStringLiteral("Form2.MMControl1"));
+        const QString action = line.value(QStringLiteral("action")).toString();
+        const QString value = line.value(QStringLiteral("value")).toString();
+        steps.append(action == QLatin1String("filename") ? action
+                                                         : action + QLatin1Char(' ') + value);
+    }
+    QCOMPARE(steps.mid(0, 5),
+             (QStringList{QStringLiteral("command close"), QStringLiteral("devicetype WaveAudio"),
+                          QStringLiteral("filename"), QStringLiteral("command open"),
+                          QStringLiteral("command play")}));
+    QVERIFY(photoCount > 200);
+    QCOMPARE(firstPhoto, QStringLiteral("E:\\zarvicks\\64AAAA01.JPG"));
+    QVERIFY(firstClickPending);
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
