@@ -1,6 +1,7 @@
 #include "app/run.h"
 
 #include "browser/mainwindow.h"
+#include "browser/mainwindowlayout.h"
 #include "platform/platform.h"
 #include "startup/programstate.h"
 #include "startup/splashwindow.h"
@@ -53,8 +54,15 @@ int run(int argc, char **argv)
     session.splash = std::make_unique<SplashWindow>(*state, *platform);
     session.splash->setHandOver([&session, state, platform] {
         session.mainWindow = std::make_unique<MainWindow>(*state, *platform);
-        session.mainWindow->show();
-        session.splash->close();
+        if (platform->screen().pixels() != QSize(800, 600)) {
+            MainWindowLayout layout = MainWindowLayout::designed();
+            layout.compact();
+            session.mainWindow->applyLayout(layout);
+        }
+        QObject::connect(session.mainWindow.get(), &MainWindow::loaded, session.splash.get(),
+                         &QWidget::close);
+        session.mainWindow->load();
+        session.mainWindow->fillYearLists();
     });
     session.splash->load(argumentText(argc, argv));
     if (!state->isEnding())

@@ -1,24 +1,311 @@
 #include "browser/mainwindow.h"
 
+#include "browser/entrybrowser.h"
+#include "browser/mainmenu.h"
+#include "browser/mainwindowlayout.h"
+#include "browser/photoview.h"
+#include "browser/spinbutton.h"
+#include "browser/windowplacement.h"
+#include "browser/yearbutton.h"
+#include "catalogue/entries.h"
+#include "platform/media/multimediadevice.h"
 #include "platform/platform.h"
+#include "platform/twips.h"
 #include "startup/programstate.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
 
 namespace gallerion {
+
+namespace {
+
+template <typename T> T *named(QWidget *parent, const QString &name)
+{
+    auto *widget = new T(parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel *panel(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *label = named<QLabel>(parent, name);
+    label->setText(caption);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(2);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *pushButton = named<QPushButton>(parent, name);
+    pushButton->setText(caption);
+    pushButton->setAutoDefault(false);
+    return pushButton;
+}
+
+} // namespace
 
 MainWindow::MainWindow(ProgramState &state, Platform &platform, QWidget *parent)
     : QMainWindow(parent), m_state(state), m_platform(platform)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("The Zarvick Gallerion    2001"));
-    resize(800, 600);
+    m_controls.window = this;
+    buildMainMenu(menuBar());
+    m_controls.mnuNames = findMenuAction(this, QStringLiteral("mnuNames"));
+    buildStage();
+    m_browser = new EntryBrowser(m_controls, m_state, m_platform, this);
+    applyLayout(MainWindowLayout::designed());
+    connectControls();
+    connectMenus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildStage()
+{
+    auto *central = named<QWidget>(this, QStringLiteral("centralWidget"));
+    central->setStyleSheet(QStringLiteral("#centralWidget { background: #2b2b33; }"));
+    auto *grid = new QGridLayout(central);
+    m_controls.stage = named<QWidget>(central, QStringLiteral("stage"));
+    m_controls.stage->setFixedSize(mainStageSize());
+    m_controls.stage->setAutoFillBackground(true);
+    QPalette stagePalette = m_controls.stage->palette();
+    stagePalette.setColor(QPalette::Window, QColor(0xd4, 0xd0, 0xc8));
+    m_controls.stage->setPalette(stagePalette);
+    QFont stageFont = m_controls.stage->font();
+    stageFont.setPixelSize(11);
+    m_controls.stage->setFont(stageFont);
+    grid->addWidget(m_controls.stage, 0, 0, Qt::AlignCenter);
+    setCentralWidget(central);
+
+    m_controls.Image4 = named<PhotoView>(m_controls.stage, QStringLiteral("Image4"));
+    buildSidePanel();
+    buildFrame();
+    buildYearStrip();
+    buildHiddenPanels();
+}
+
+void MainWindow::buildSidePanel()
+{
+    QWidget *stage = m_controls.stage;
+    m_controls.panYear = panel(stage, QStringLiteral("panYear"), QStringLiteral("panYear"));
+    QFont yearFont = m_controls.panYear->font();
+    yearFont.setBold(true);
+    m_controls.panYear->setFont(yearFont);
+    m_controls.panYear->setWordWrap(true);
+    m_controls.panYear->setGeometry(652, 4, 142, 44);
+    m_controls.panPhoto = panel(stage, QStringLiteral("panPhoto"), QString());
+    m_controls.panPhoto->setGeometry(652, 54, 60, 28);
+    m_controls.SpinButton1 = named<SpinButton>(stage, QStringLiteral("SpinButton1"));
+    m_controls.SpinButton1->setGeometry(716, 54, 24, 28);
+    m_controls.txtFile = named<QLineEdit>(stage, QStringLiteral("txtFile"));
+    m_controls.txtFile->setReadOnly(true);
+    m_controls.txtFile->setGeometry(652, 88, 142, 24);
+    m_controls.txtFile->hide();
+    m_controls.Command1 = button(stage, QStringLiteral("Command1"), QStringLiteral("Load Array"));
+    m_controls.Command1->setGeometry(652, 118, 142, 26);
+    m_controls.Command1->hide();
+    m_controls.rtbDetails = named<QTextBrowser>(stage, QStringLiteral("rtbDetails"));
+    m_controls.rtbDetails->setGeometry(twipsRect(1200, 1200, 5400, 3600));
+    m_controls.rtbDetails->hide();
+    for (const auto &[name, tip] : {std::pair{"picClipArt", "Clip art"},
+                                    std::pair{"picEmblem", "Emblem"},
+                                    std::pair{"picScript", "Script"}}) {
+        auto *picture = named<QLabel>(stage, QString::fromLatin1(name));
+        picture->setToolTip(QString::fromLatin1(tip));
+        picture->hide();
+    }
+    m_controls.picClipArt = stage->findChild<QLabel *>(QStringLiteral("picClipArt"));
+    m_controls.picEmblem = stage->findChild<QLabel *>(QStringLiteral("picEmblem"));
+    m_controls.picScript = stage->findChild<QLabel *>(QStringLiteral("picScript"));
+    m_controls.MMControl1 = named<MultimediaDevice>(stage, QStringLiteral("MMControl1"));
+    m_controls.MMControl1->hide();
+}
+
+void MainWindow::buildFrame()
+{
+    m_controls.Frame1 = named<QFrame>(m_controls.stage, QStringLiteral("Frame1"));
+    m_controls.Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    QWidget *frame = m_controls.Frame1;
+    m_controls.cmdDesc = button(frame, QStringLiteral("cmdDesc"), QStringLiteral("Description"));
+    m_controls.cmdOptions = button(frame, QStringLiteral("cmdOptions"), QStringLiteral("Options"));
+    m_controls.cmdStats = button(frame, QStringLiteral("cmdStats"), QStringLiteral("Engines"));
+    m_controls.cmdColors = button(frame, QStringLiteral("cmdColors"), QStringLiteral("Colors"));
+    m_controls.cmdScript = button(frame, QStringLiteral("cmdScript"), QStringLiteral("Script"));
+    m_controls.cmdEmblem = button(frame, QStringLiteral("cmdEmblem"), QStringLiteral("Emblem"));
+    m_controls.cmdClipArt = button(frame, QStringLiteral("cmdClipArt"), QStringLiteral("Clip Art"));
+    m_controls.cmdAd = button(frame, QStringLiteral("cmdAd"), QStringLiteral("Ad"));
+    m_controls.cmdNostalgia =
+        button(frame, QStringLiteral("cmdNostalgia"), QStringLiteral("Nostalgia"));
+    // Until an entry is open only the description (the introduction) makes sense.
+    for (QPushButton *panelButton : m_controls.panelButtons())
+        panelButton->setEnabled(panelButton == m_controls.cmdDesc);
+}
+
+void MainWindow::buildYearStrip()
+{
+    m_controls.yearStrip = named<QWidget>(m_controls.stage, QStringLiteral("yearStrip"));
+    m_controls.yearStrip->setGeometry(0, 440, 800, 56);
+    for (int i = 1; i <= YearButtonCount; ++i)
+        m_controls.cmdYR[i] = new YearButton(i, YearCaptionOfButton(i), m_controls.yearStrip);
+    m_controls.cmdExit =
+        button(m_controls.yearStrip, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
+}
+
+void MainWindow::buildHiddenPanels()
+{
+    QWidget *stage = m_controls.stage;
+    m_controls.pnlPrint = named<QFrame>(stage, QStringLiteral("pnlPrint"));
+    m_controls.pnlPrint->setGeometry(twipsRect(1200, 600, 6015, 5775));
+    for (int i = 0; i < 2; ++i) {
+        m_controls.List1[i] =
+            named<QListWidget>(m_controls.pnlPrint, QStringLiteral("List1(%1)").arg(i));
+        m_controls.List1[i]->setGeometry(twipsRect(i == 0 ? 1080 : 2760, 4200,
+                                                   i == 0 ? 1095 : 1215, 1260));
+    }
+    m_controls.pnlPrint->hide();
+    m_controls.pnlProgress = named<QFrame>(stage, QStringLiteral("pnlProgress"));
+    m_controls.pnlSound = named<QFrame>(stage, QStringLiteral("pnlSound"));
+    m_controls.pnlSSaver = named<QFrame>(stage, QStringLiteral("pnlSSaver"));
+    for (QFrame *hidden : {m_controls.pnlProgress, m_controls.pnlSound, m_controls.pnlSSaver})
+        hidden->hide();
+}
+
+void MainWindow::applyLayout(const MainWindowLayout &layout)
+{
+    m_controls.Image4->setGeometry(layout.image4);
+    m_controls.Frame1->setGeometry(layout.frame1);
+    for (int i = 1; i <= YearButtonCount; ++i) {
+        const QRect &r = layout.yearButton[i];
+        m_controls.cmdYR[i]->setGeometry(twipsRect(r.left(), r.top(), r.width(), r.height()));
+    }
+    const QRect &exit = layout.exitButton;
+    m_controls.cmdExit->setGeometry(twipsRect(exit.left(), exit.top(), exit.width(), exit.height()));
+    const QList<QPushButton *> panels = m_controls.panelButtons();
+    for (int i = 0; i < MainWindowLayout::PanelCount; ++i) {
+        const QRect &r = layout.panelButton[i];
+        panels[i]->setGeometry(twipsRect(r.left(), r.top(), r.width(), r.height()));
+    }
+}
+
+void MainWindow::connectControls()
+{
+    for (int i = 1; i <= YearButtonCount; ++i) {
+        connect(m_controls.cmdYR[i], &QPushButton::clicked, m_browser,
+                [this, i] { m_browser->yearClicked(i); });
+        connect(m_controls.cmdYR[i], &YearButton::keyCode, m_browser, &EntryBrowser::yearKey);
+    }
+    connect(m_controls.SpinButton1, &SpinButton::spinUp, m_browser, &EntryBrowser::ShowNextPhoto);
+    connect(m_controls.SpinButton1, &SpinButton::spinDown, m_browser,
+            &EntryBrowser::ShowPreviousPhoto);
+    connect(m_controls.Image4, &PhotoView::pressed, m_browser, &EntryBrowser::photoPressed);
+    connect(m_controls.Command1, &QPushButton::clicked, m_browser, &EntryBrowser::loadArray);
+    connect(m_controls.cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    m_controls.txtFile->installEventFilter(this);
+}
+
+void MainWindow::connectMenus()
+{
+    connect(m_controls.mnuNames, &QAction::triggered, m_browser, &EntryBrowser::toggleFileNames);
+    connect(findMenuAction(this, QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &QWidget::close);
+    const auto actions = findChildren<QAction *>();
+    for (QAction *action : actions) {
+        const QString collection = collectionCaptionOfMenu(action->objectName());
+        if (!collection.isEmpty())
+            connect(action, &QAction::triggered, m_browser,
+                    [this, collection] { m_browser->openCollectionFromMenu(collection); });
+    }
+}
+
+void MainWindow::load()
+{
+    QAction *illustrated = findMenuAction(this, QStringLiteral("mnuMag(1)"));
+    illustrated->setText(illustrated->text().replace(QLatin1Char('&'), QStringLiteral("&&")));
+    m_state.WorkPath = m_state.DiscRoot + QStringLiteral("\\richtext\\desc.rtf");
+    m_platform.screen().setBusy(false);
+    emit loaded();
+    m_controls.Frame1->raise();
+    restorePlacement();
+    if (m_state.LocalContentMode)
+        m_controls.Command1->show();
+    show();
+}
+
+void MainWindow::fillYearLists()
+{
+    for (QListWidget *list : m_controls.List1) {
+        list->clear();
+        for (int i = 1; i <= YearButtonCount; ++i)
+            list->addItem(YearCaptionOfButton(i));
+    }
+}
+
+void MainWindow::restorePlacement()
+{
+    const QSize screenTwips = m_platform.screen().twips();
+    QList<QRect> screens;
+    const auto all = QGuiApplication::screens();
+    for (const QScreen *screen : all)
+        screens.append(screen->availableGeometry());
+    const QRect frame = placementInPixels(readPlacement(m_platform.settings(), screenTwips),
+                                          screenTwips, screens);
+    move(frame.topLeft());
+    resize(frame.size());
+}
+
+void MainWindow::savePlacement()
+{
+    const QRect frame = frameGeometry();
+    writePlacement(m_platform.settings(),
+                   QRect(pixelsToTwips(frame.left()), pixelsToTwips(frame.top()),
+                         pixelsToTwips(width()), pixelsToTwips(height())));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    m_controls.MMControl1->command(QStringLiteral("close"));
+    m_platform.taskbar().setVisible(true);
+    if (!isMinimized())
+        savePlacement();
     event->accept();
     m_state.requestEnd();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click in the name box switches the display off.
+    if (watched == m_controls.txtFile && event->type() == QEvent::MouseButtonPress)
+        m_browser->hideFileNames();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent *event)
+{
+    m_browser->firstClick();
+    QMainWindow::mousePressEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_state.RestorePending) {
+        if (m_browser->entryOpen())
+            m_controls.Image4->show();
+        m_browser->UpdateEntryButtons();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 } // namespace gallerion

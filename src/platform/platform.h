@@ -6,6 +6,7 @@
 #include "platform/screen.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
+#include "platform/taskbar.h"
 
 #include <QObject>
 #include <memory>
@@ -26,6 +27,7 @@ public:
     Screen &screen() { return m_screen; }
     ProcessRunner &processes() { return m_processes; }
     SingleInstance &singleInstance() { return m_singleInstance; }
+    Taskbar &taskbar() { return m_taskbar; }
     MessageBoxService &messages() { return *m_messages; }
     void setMessages(std::unique_ptr<MessageBoxService> messages);
 
@@ -35,6 +37,7 @@ private:
     Screen m_screen;
     ProcessRunner m_processes;
     SingleInstance m_singleInstance;
+    Taskbar m_taskbar;
     std::unique_ptr<MessageBoxService> m_messages;
 };
 

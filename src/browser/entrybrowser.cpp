@@ -1,0 +1,380 @@
+#include "browser/entrybrowser.h"
+
+#include "browser/maincontrols.h"
+#include "browser/photoview.h"
+#include "browser/spinbutton.h"
+#include "browser/yearbutton.h"
+#include "catalogue/entries.h"
+#include "catalogue/photolist.h"
+#include "platform/clipboard.h"
+#include "platform/platform.h"
+#include "startup/contentlists.h"
+#include "startup/errorreporter.h"
+#include "startup/programstate.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+
+namespace gallerion {
+
+namespace {
+const QString NothingOpen = QStringLiteral("panYear");
+const QString ShowNames = QStringLiteral("Show File &Names");
+const QString HideNames = QStringLiteral("Hide File &Names");
+} // namespace
+
+EntryBrowser::EntryBrowser(MainControls &controls, ProgramState &state, Platform &platform,
+                           QObject *parent)
+    : QObject(parent), m_controls(controls), m_state(state), m_platform(platform)
+{
+}
+
+QString EntryBrowser::caption() const
+{
+    return m_controls.panYear->text();
+}
+
+bool EntryBrowser::entryOpen() const
+{
+    return caption() != NothingOpen;
+}
+
+void EntryBrowser::report(const QString &code)
+{
+    m_state.ErrorCode = code;
+    ReportError(m_state, m_platform);
+}
+
+void EntryBrowser::focusYear(int index)
+{
+    if (index >= 1 && index <= YearButtonCount)
+        m_controls.cmdYR[index]->setFocus(Qt::OtherFocusReason);
+}
+
+void EntryBrowser::beginOpening()
+{
+    m_state.YearClicked = true;
+    m_platform.screen().setBusy(true);
+    m_controls.rtbDetails->hide();
+}
+
+// What every way of opening an entry ends with.
+void EntryBrowser::finishOpening(int selectedYearButton)
+{
+    m_state.CurrentPhotoIndex = 0;
+    m_controls.panPhoto->setText(QStringLiteral("1"));
+    m_state.LastStepForward = false;
+    m_state.LastStepBack = false;
+    m_platform.screen().setBusy(false);
+    m_state.SelectedYearButton = selectedYearButton;
+}
+
+void EntryBrowser::yearClicked(int index)
+{
+    beginOpening();
+    m_controls.Image4->clear();
+    m_controls.panYear->setText(YearCaptionOfButton(index));
+    OpenEntry();
+    focusYear(YearButtonAfter(index));
+    finishOpening(index);
+}
+
+void EntryBrowser::yearKey(int keyCode)
+{
+    if (keyCode == 188)
+        ShowPreviousPhoto();
+    else if (keyCode == 190)
+        ShowNextPhoto();
+}
+
+void EntryBrowser::firstClick()
+{
+    if (!m_state.FirstClickPending)
+        return;
+    m_state.FirstClickPending = false;
+    m_platform.screen().setBusy(true);
+    m_controls.Image4->clear();
+    m_state.TargetYearButton = 1;
+    m_controls.cmdYR[2]->setEnabled(true);
+    focusYear(2);
+    m_controls.panYear->setText(QStringLiteral("1964"));
+    OpenEntry();
+    m_controls.cmdYR[1]->setEnabled(false);
+    focusYear(2);
+    finishOpening(1);
+}
+
+void EntryBrowser::OpenEntry()
+{
+    m_controls.mnuNames->setEnabled(true);
+    m_controls.rtbDetails->hide();
+    m_state.EntryJustOpened = true;
+    UpdateEntryButtons();
+    m_controls.cmdStats->setText(StatsCaptionOf(caption(), false));
+
+    m_state.CodePosition = CodePosition(m_state.PhotoList);
+    const int first = FindFirstPhoto(m_state.PhotoList, m_state.PhotoCount, m_state.CodePosition,
+                                     m_state.CurrentEntryCode);
+    m_state.ShownPhotoIndex = first > 0 ? first : m_state.PhotoCount + 1;
+    if (first == 0) {
+        m_controls.Image4->hide();
+        report(QStringLiteral("ER023"));
+        return;
+    }
+    m_state.CurrentPhotoPath = m_state.PhotoList.at(first - 1);
+    if (m_state.ShowFileNames)
+        m_controls.txtFile->setText(FileNameText(m_state.CurrentPhotoPath, m_state.CodePosition));
+    if (!m_controls.Image4->loadPhoto(m_platform.files().nativePath(m_state.CurrentPhotoPath))) {
+        m_controls.Image4->hide();
+        report(QStringLiteral("ER023"));
+        return;
+    }
+    m_controls.Image4->show();
+    checkScreenSaverList();
+}
+
+void EntryBrowser::UpdateEntryButtons()
+{
+    m_state.RestorePending = false;
+    m_controls.window->setEnabled(true);
+    m_controls.cmdDesc->setEnabled(true);
+    if (!entryOpen())
+        return;
+    m_controls.SpinButton1->show();
+    m_controls.panPhoto->show();
+    m_controls.panYear->show();
+    const PanelAvailability available = PanelAvailabilityOf(caption(), false);
+    const QList<QPushButton *> buttons = m_controls.panelButtons();
+    for (QPushButton *button : buttons) {
+        const QString name = button->objectName();
+        for (int i = 0; i < PanelButtonCount; ++i) {
+            if (PanelButtonName(PanelButton(i)) == name)
+                button->setEnabled(available.enabled[i]);
+        }
+    }
+    m_state.CurrentEntryCode = EntryCodeOf(caption());
+    static const QStringList withoutArtwork{
+        QStringLiteral("Zarvick Mach I "),
+        QStringLiteral("Zarvick Mach III "),
+        QStringLiteral("Zarvick Super Stallion "),
+        QStringLiteral("Danbury Mint Die Cast Models "),
+        QStringLiteral("Franklin Mint Collector Knives "),
+        QStringLiteral("Franklin Mint Die Cast Models "),
+        QStringLiteral("Zarvick Metal Signs "),
+        QStringLiteral("Zarvick Cookies "),
+        QStringLiteral("The Zarvick Monopoly Game "),
+        QStringLiteral("Zarvick Postage Stamps ")};
+    if (withoutArtwork.contains(caption())) {
+        m_controls.picClipArt->hide();
+        m_controls.picEmblem->hide();
+        m_controls.picScript->hide();
+    } else {
+        if (caption() == QLatin1String("The Classic Dravent "))
+            m_controls.picClipArt->hide();
+        emit artworkReloadNeeded();
+    }
+    for (int i = 1; i <= 36; ++i)
+        m_controls.cmdYR[i]->setEnabled(true);
+}
+
+void EntryBrowser::OpenCollection()
+{
+    m_platform.screen().setBusy(true);
+    m_controls.Image4->clear();
+    OpenEntry();
+    finishOpening(0);
+    m_controls.cmdStats->setText(QStringLiteral("Details"));
+    for (QPushButton *button : {m_controls.cmdOptions, m_controls.cmdColors, m_controls.cmdScript,
+                                m_controls.cmdEmblem, m_controls.cmdAd, m_controls.cmdNostalgia})
+        button->setEnabled(false);
+    m_controls.rtbDetails->hide();
+    m_controls.cmdYR[1]->setEnabled(true);
+    focusYear(1);
+}
+
+void EntryBrowser::openCollectionFromMenu(const QString &collection)
+{
+    m_controls.panYear->setText(collection);
+    OpenCollection();
+}
+
+void EntryBrowser::FocusNextYearButton()
+{
+    focusYear(YearButtonAfter(m_state.SelectedYearButton));
+}
+
+bool EntryBrowser::showPhotoAt(int index)
+{
+    const QString path = m_state.PhotoList.value(index - 1);
+    if (!m_controls.Image4->loadPhoto(m_platform.files().nativePath(path)))
+        return false;
+    m_controls.Image4->show();
+    m_controls.panPhoto->setText(m_state.PhotoNumbers.value(index - 1));
+    if (m_state.ShowFileNames)
+        m_controls.txtFile->setText(FileNameText(path, m_state.CodePosition));
+    m_state.CurrentPhotoPath = path;
+    return true;
+}
+
+void EntryBrowser::focusAfterStep()
+{
+    const QString &code = m_state.CurrentEntryCode;
+    const int target = FocusButtonForEntryCode(code);
+    if (code == QLatin1String("A0") || code == QLatin1String("A1"))
+        m_controls.cmdYR[target]->setEnabled(true);
+    focusYear(target);
+}
+
+void EntryBrowser::afterStep(bool forward)
+{
+    focusAfterStep();
+    if (m_controls.rtbDetails->isVisible())
+        emit detailsRefreshNeeded(forward);
+    checkScreenSaverList();
+}
+
+void EntryBrowser::ShowNextPhoto()
+{
+    if (!entryOpen()) {
+        m_controls.cmdYR[1]->setEnabled(true);
+        focusYear(1);
+        return;
+    }
+    m_state.CodePosition = CodePosition(m_state.PhotoList);
+    const PhotoCursor cursor{m_state.CurrentPhotoIndex, m_state.EntryJustOpened,
+                             m_state.LastStepForward, m_state.LastStepBack};
+    const auto step = StepToNextPhoto(m_state.PhotoList, m_state.PhotoCount, m_state.CodePosition,
+                                      m_state.CurrentEntryCode, cursor);
+    if (!step)
+        return;
+    // The cursor moves on even past a photo that fails, so the next step is not stuck on it.
+    m_state.CurrentPhotoIndex = step->cursor.currentIndex;
+    m_state.EntryJustOpened = step->cursor.entryJustOpened;
+    m_state.LastStepForward = step->cursor.lastStepForward;
+    m_state.LastStepBack = step->cursor.lastStepBack;
+    if (!showPhotoAt(step->shownIndex)) {
+        report(QStringLiteral("ER012"));
+        return;
+    }
+    m_state.ShownPhotoIndex = step->shownIndex;
+    afterStep(true);
+}
+
+void EntryBrowser::ShowPreviousPhoto()
+{
+    if (!entryOpen()) {
+        m_controls.cmdYR[1]->setEnabled(true);
+        focusYear(1);
+        return;
+    }
+    m_state.CodePosition = CodePosition(m_state.PhotoList);
+    const PhotoCursor cursor{m_state.CurrentPhotoIndex, m_state.EntryJustOpened,
+                             m_state.LastStepForward, m_state.LastStepBack};
+    const auto step = StepToPreviousPhoto(m_state.PhotoList, m_state.PhotoCount,
+                                          m_state.CodePosition, m_state.CurrentEntryCode, cursor);
+    if (!step)
+        return;
+    m_state.CurrentPhotoIndex = step->cursor.currentIndex;
+    m_state.EntryJustOpened = step->cursor.entryJustOpened;
+    m_state.LastStepForward = step->cursor.lastStepForward;
+    m_state.LastStepBack = step->cursor.lastStepBack;
+    if (!showPhotoAt(step->shownIndex)) {
+        report(QStringLiteral("ER011"));
+        return;
+    }
+    m_state.ShownPhotoIndex = step->shownIndex;
+    afterStep(false);
+}
+
+void EntryBrowser::photoPressed(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton) {
+        m_platform.files().makeDirectory(m_state.ProgramDir + QStringLiteral("\\sszarvicks\\"));
+        emit screenSaverListRequested();
+        return;
+    }
+    const PhotoCycleStep step = NextInPhotoCycle(caption(), m_state.SelectedYearButton);
+    beginOpening();
+    const int selected = m_state.SelectedYearButton;
+    m_state.TargetYearButton = selected >= YearButtonCount ? 1 : selected + 1;
+    focusYear(selected >= YearButtonCount ? 2 : m_state.TargetYearButton);
+    m_controls.panYear->setText(step.caption);
+    m_state.TargetYearButton = step.targetYearButton;
+    if (step.hidesArtwork) {
+        m_controls.picClipArt->hide();
+        m_controls.picScript->hide();
+        m_controls.picEmblem->hide();
+    }
+    if (step.opensAsCollection)
+        OpenCollection();
+    else
+        OpenEntry();
+    focusYear(YearButtonAfter(m_state.TargetYearButton));
+    finishOpening(m_state.TargetYearButton);
+}
+
+void EntryBrowser::toggleFileNames()
+{
+    if (!entryOpen())
+        return;
+    if (m_state.ShowFileNames) {
+        hideFileNames();
+        return;
+    }
+    m_state.ShowFileNames = true;
+    m_controls.mnuNames->setText(HideNames);
+    if (m_state.CurrentPhotoIndex == 0)
+        m_state.CodePosition = CodePosition({m_state.CurrentPhotoPath});
+    m_controls.txtFile->setText(FileNameText(m_state.CurrentPhotoPath, m_state.CodePosition));
+    m_controls.txtFile->show();
+    m_controls.txtFile->raise();
+}
+
+void EntryBrowser::hideFileNames()
+{
+    m_state.ShowFileNames = false;
+    m_controls.mnuNames->setText(ShowNames);
+    m_controls.txtFile->hide();
+}
+
+void EntryBrowser::loadArray()
+{
+    LoadPhotoList(m_state, m_platform);
+    if (!m_state.isEnding())
+        ShowNextPhoto();
+}
+
+void EntryBrowser::checkScreenSaverList()
+{
+    const qsizetype at = m_state.CurrentPhotoPath.indexOf(QStringLiteral("\\zarvicks\\"));
+    if (at < 0)
+        return;
+    const QString name = m_state.CurrentPhotoPath.mid(at + 10, 12);
+    emit screenSaverStateChanged(m_platform.files().exists(
+        m_state.ProgramDir + QStringLiteral("\\sszarvicks\\") + name));
+}
+
+void EntryBrowser::CopySelectionToClipboard(QWidget *pressed)
+{
+    if (m_state.LastMouseButton != QLatin1String("2") || !pressed)
+        return;
+    const MessageRequest question{
+        QStringLiteral("Would you like to copy this image to the Windows Clipboard?"),
+        QStringLiteral("The Zarvick Gallerion"), MessageIcon::Question, MessageButtons::YesNo};
+    if (m_platform.messages().ask(question) != AnswerYes)
+        return;
+    clipboard::clear();
+    if (auto *photo = qobject_cast<PhotoView *>(pressed))
+        clipboard::setImage(photo->image());
+    else if (auto *label = qobject_cast<QLabel *>(pressed); label && !label->pixmap().isNull())
+        clipboard::setImage(label->pixmap().toImage());
+    else if (auto *edit = qobject_cast<QLineEdit *>(pressed))
+        clipboard::setText(edit->selectedText());
+    else
+        clipboard::setText(pressed->property("text").toString());
+}
+
+} // namespace gallerion

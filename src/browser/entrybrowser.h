@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+
+namespace gallerion {
+
+class Platform;
+class ProgramState;
+struct MainControls;
+
+// Opening years and collections in the main window and stepping through their
+// photos. Works on the window's controls and the program state.
+class EntryBrowser : public QObject
+{
+    Q_OBJECT
+public:
+    EntryBrowser(MainControls &controls, ProgramState &state, Platform &platform,
+                 QObject *parent = nullptr);
+
+    void yearClicked(int index);
+    void yearKey(int keyCode);
+    void firstClick();
+    void photoPressed(Qt::MouseButton button);
+    void openCollectionFromMenu(const QString &caption);
+
+    void OpenEntry();
+    void UpdateEntryButtons();
+    void OpenCollection();
+    void FocusNextYearButton();
+    void ShowNextPhoto();
+    void ShowPreviousPhoto();
+    void toggleFileNames();
+    void hideFileNames();
+    void loadArray();
+    // Asks before copying the picture of a control the right button pressed.
+    void CopySelectionToClipboard(QWidget *pressed);
+
+    bool entryOpen() const;
+
+signals:
+    // The details box is showing and a new photo came on screen.
+    void detailsRefreshNeeded(bool forward);
+    // Pictures over the photo that are showing belong to the old entry.
+    void artworkReloadNeeded();
+    // Whether the photo on screen is in the screen-saver list.
+    void screenSaverStateChanged(bool listed);
+    void screenSaverListRequested();
+
+private:
+    void beginOpening();
+    void finishOpening(int selectedYearButton);
+    bool showPhotoAt(int index);
+    void focusYear(int index);
+    void focusAfterStep();
+    void afterStep(bool forward);
+    void checkScreenSaverList();
+    void report(const QString &code);
+    QString caption() const;
+
+    MainControls &m_controls;
+    ProgramState &m_state;
+    Platform &m_platform;
+};
+
+} // namespace gallerion

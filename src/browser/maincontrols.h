@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QList>
+
+#include <array>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTextBrowser;
+class QWidget;
+
+namespace gallerion {
+
+class MultimediaDevice;
+class PhotoView;
+class SpinButton;
+class YearButton;
+
+// The controls of the main window that the browsing logic works with.
+struct MainControls
+{
+    QWidget *window = nullptr;
+    QWidget *stage = nullptr;
+    PhotoView *Image4 = nullptr;
+    QLabel *panYear = nullptr;
+    QLabel *panPhoto = nullptr;
+    SpinButton *SpinButton1 = nullptr;
+    QLineEdit *txtFile = nullptr;
+    std::array<YearButton *, 39> cmdYR{}; // 1-based
+    QFrame *Frame1 = nullptr;
+    QWidget *yearStrip = nullptr;
+    QPushButton *cmdDesc = nullptr;
+    QPushButton *cmdStats = nullptr;
+    QPushButton *cmdOptions = nullptr;
+    QPushButton *cmdColors = nullptr;
+    QPushButton *cmdNostalgia = nullptr;
+    QPushButton *cmdScript = nullptr;
+    QPushButton *cmdEmblem = nullptr;
+    QPushButton *cmdClipArt = nullptr;
+    QPushButton *cmdAd = nullptr;
+    QPushButton *cmdExit = nullptr;
+    QPushButton *Command1 = nullptr;
+    QTextBrowser *rtbDetails = nullptr;
+    QLabel *picClipArt = nullptr;
+    QLabel *picEmblem = nullptr;
+    QLabel *picScript = nullptr;
+    MultimediaDevice *MMControl1 = nullptr;
+    QFrame *pnlPrint = nullptr;
+    std::array<QListWidget *, 2> List1{};
+    QFrame *pnlProgress = nullptr;
+    QFrame *pnlSound = nullptr;
+    QFrame *pnlSSaver = nullptr;
+    QAction *mnuNames = nullptr;
+
+    // The nine panel buttons in their left-to-right order.
+    QList<QPushButton *> panelButtons() const
+    {
+        return {cmdDesc,   cmdOptions, cmdStats, cmdColors,   cmdScript,
+                cmdEmblem, cmdClipArt, cmdAd,    cmdNostalgia};
+    }
+};
+
+} // namespace gallerion
