@@ -29,8 +29,7 @@ const QString HideNames = QStringLiteral("Hide File &Names");
 EntryBrowser::EntryBrowser(MainControls &controls, ProgramState &state, Platform &platform,
                            QObject *parent)
     : QObject(parent), m_controls(controls), m_state(state), m_platform(platform)
-{
-}
+{}
 
 QString EntryBrowser::caption() const
 {
@@ -156,17 +155,16 @@ void EntryBrowser::UpdateEntryButtons()
         }
     }
     m_state.CurrentEntryCode = EntryCodeOf(caption());
-    static const QStringList withoutArtwork{
-        QStringLiteral("Zarvick Mach I "),
-        QStringLiteral("Zarvick Mach III "),
-        QStringLiteral("Zarvick Super Stallion "),
-        QStringLiteral("Danbury Mint Die Cast Models "),
-        QStringLiteral("Franklin Mint Collector Knives "),
-        QStringLiteral("Franklin Mint Die Cast Models "),
-        QStringLiteral("Zarvick Metal Signs "),
-        QStringLiteral("Zarvick Cookies "),
-        QStringLiteral("The Zarvick Monopoly Game "),
-        QStringLiteral("Zarvick Postage Stamps ")};
+    static const QStringList withoutArtwork{QStringLiteral("Zarvick Mach I "),
+                                            QStringLiteral("Zarvick Mach III "),
+                                            QStringLiteral("Zarvick Super Stallion "),
+                                            QStringLiteral("Danbury Mint Die Cast Models "),
+                                            QStringLiteral("Franklin Mint Collector Knives "),
+                                            QStringLiteral("Franklin Mint Die Cast Models "),
+                                            QStringLiteral("Zarvick Metal Signs "),
+                                            QStringLiteral("Zarvick Cookies "),
+                                            QStringLiteral("The Zarvick Monopoly Game "),
+                                            QStringLiteral("Zarvick Postage Stamps ")};
     if (withoutArtwork.contains(caption())) {
         m_controls.picClipArt->hide();
         m_controls.picEmblem->hide();
@@ -353,8 +351,8 @@ void EntryBrowser::checkScreenSaverList()
     if (at < 0)
         return;
     const QString name = m_state.CurrentPhotoPath.mid(at + 10, 12);
-    emit screenSaverStateChanged(m_platform.files().exists(
-        m_state.ProgramDir + QStringLiteral("\\sszarvicks\\") + name));
+    emit screenSaverStateChanged(
+        m_platform.files().exists(m_state.ProgramDir + QStringLiteral("\\sszarvicks\\") + name));
 }
 
 void EntryBrowser::CopySelectionToClipboard(QWidget *pressed)

@@ -108,7 +108,8 @@ void buildLiteratureMenus(QMenuBar *bar)
 
     QMenu *misc = addMenu(bar, "mnuMiscellaneous", "Miscellaneous");
     QMenu *press = addMenu(misc, "mnuPressReleases", "Zarvick 1964 Press Releases");
-    addEntries(press, {{"mnuPR(1)", "Introduction"}, {"mnuPR(2)", "Market"}, {"mnuPR(3)", "Options"}});
+    addEntries(press,
+               {{"mnuPR(1)", "Introduction"}, {"mnuPR(2)", "Market"}, {"mnuPR(3)", "Options"}});
     misc->addMenu(press);
     addEntries(misc, {{"mnuMisc(1)", "Zarvick Engines", false},
                       {"mnuMisc(2)", "Zarvick Glossary"},

@@ -120,9 +120,9 @@ void MainWindow::buildSidePanel()
     m_controls.rtbDetails = named<QTextBrowser>(stage, QStringLiteral("rtbDetails"));
     m_controls.rtbDetails->setGeometry(twipsRect(1200, 1200, 5400, 3600));
     m_controls.rtbDetails->hide();
-    for (const auto &[name, tip] : {std::pair{"picClipArt", "Clip art"},
-                                    std::pair{"picEmblem", "Emblem"},
-                                    std::pair{"picScript", "Script"}}) {
+    for (const auto &[name, tip] :
+         {std::pair{"picClipArt", "Clip art"}, std::pair{"picEmblem", "Emblem"},
+          std::pair{"picScript", "Script"}}) {
         auto *picture = named<QLabel>(stage, QString::fromLatin1(name));
         picture->setToolTip(QString::fromLatin1(tip));
         picture->hide();
@@ -172,8 +172,8 @@ void MainWindow::buildHiddenPanels()
     for (int i = 0; i < 2; ++i) {
         m_controls.List1[i] =
             named<QListWidget>(m_controls.pnlPrint, QStringLiteral("List1(%1)").arg(i));
-        m_controls.List1[i]->setGeometry(twipsRect(i == 0 ? 1080 : 2760, 4200,
-                                                   i == 0 ? 1095 : 1215, 1260));
+        m_controls.List1[i]->setGeometry(
+            twipsRect(i == 0 ? 1080 : 2760, 4200, i == 0 ? 1095 : 1215, 1260));
     }
     m_controls.pnlPrint->hide();
     m_controls.pnlProgress = named<QFrame>(stage, QStringLiteral("pnlProgress"));
@@ -192,7 +192,8 @@ void MainWindow::applyLayout(const MainWindowLayout &layout)
         m_controls.cmdYR[i]->setGeometry(twipsRect(r.left(), r.top(), r.width(), r.height()));
     }
     const QRect &exit = layout.exitButton;
-    m_controls.cmdExit->setGeometry(twipsRect(exit.left(), exit.top(), exit.width(), exit.height()));
+    m_controls.cmdExit->setGeometry(
+        twipsRect(exit.left(), exit.top(), exit.width(), exit.height()));
     const QList<QPushButton *> panels = m_controls.panelButtons();
     for (int i = 0; i < MainWindowLayout::PanelCount; ++i) {
         const QRect &r = layout.panelButton[i];
@@ -260,8 +261,8 @@ void MainWindow::restorePlacement()
     const auto all = QGuiApplication::screens();
     for (const QScreen *screen : all)
         screens.append(screen->availableGeometry());
-    const QRect frame = placementInPixels(readPlacement(m_platform.settings(), screenTwips),
-                                          screenTwips, screens);
+    const QRect frame =
+        placementInPixels(readPlacement(m_platform.settings(), screenTwips), screenTwips, screens);
     move(frame.topLeft());
     resize(frame.size());
 }

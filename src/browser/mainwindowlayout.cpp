@@ -12,8 +12,8 @@ constexpr int PanelTop = 120;
 constexpr int PanelHeight = 375;
 
 // How much narrower each panel button becomes in the compact layout.
-constexpr std::array<int, MainWindowLayout::PanelCount> PanelShrink{7, 24, 24, 24, 24,
-                                                                   24, 24, 10, 20};
+constexpr std::array<int, MainWindowLayout::PanelCount> PanelShrink{7,  24, 24, 24, 24,
+                                                                    24, 24, 10, 20};
 
 QRect designedYearButton(int index)
 {

@@ -15,13 +15,13 @@ struct MainWindowLayout
     static constexpr int PanelCount = 9;
     // The panel buttons in their left-to-right order.
     static constexpr std::array<const char *, PanelCount> PanelOrder{
-        "cmdDesc",   "cmdOptions", "cmdStats",   "cmdColors",   "cmdScript",
-        "cmdEmblem", "cmdClipArt", "cmdAd",      "cmdNostalgia"};
+        "cmdDesc",   "cmdOptions", "cmdStats", "cmdColors",   "cmdScript",
+        "cmdEmblem", "cmdClipArt", "cmdAd",    "cmdNostalgia"};
 
-    QRect image4;                     // pixels
-    QRect frame1;                     // pixels
-    std::array<QRect, 39> yearButton; // twips, 1-based
-    QRect exitButton;                 // twips
+    QRect image4;                              // pixels
+    QRect frame1;                              // pixels
+    std::array<QRect, 39> yearButton;          // twips, 1-based
+    QRect exitButton;                          // twips
     std::array<QRect, PanelCount> panelButton; // twips, in PanelOrder
 
     // The layout designed for an 800 x 600 screen.

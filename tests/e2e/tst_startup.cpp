@@ -15,28 +15,6 @@ using namespace gallerion::test;
 
 namespace {
 
-QTimer *splashTimer()
-{
-    QWidget *splash = topLevel(QStringLiteral("Form2"));
-    return splash ? splash->findChild<QTimer *>(QStringLiteral("Timer1")) : nullptr;
-}
-
-// Start-up waits five seconds before the main window; tests need not.
-bool shortenSplash()
-{
-    QTimer *timer = splashTimer();
-    if (!timer || !timer->isActive())
-        return false;
-    timer->setInterval(10);
-    return true;
-}
-
-bool mainWindowShown()
-{
-    QWidget *form = topLevel(QStringLiteral("Form1"));
-    return form && form->isVisible();
-}
-
 QMessageBox *openBox()
 {
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());

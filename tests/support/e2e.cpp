@@ -97,6 +97,22 @@ QWidget *topLevel(const QString &objectName)
     return nullptr;
 }
 
+bool shortenSplash()
+{
+    QWidget *splash = topLevel(QStringLiteral("Form2"));
+    auto *timer = splash ? splash->findChild<QTimer *>(QStringLiteral("Timer1")) : nullptr;
+    if (!timer || !timer->isActive())
+        return false;
+    timer->setInterval(10);
+    return true;
+}
+
+bool mainWindowShown()
+{
+    QWidget *form = topLevel(QStringLiteral("Form1"));
+    return form && form->isVisible();
+}
+
 void closeMainWindow()
 {
     if (QWidget *form = topLevel(QStringLiteral("Form1")))
@@ -155,6 +171,11 @@ void Script::poll()
         if (m_waitedMs > StepTimeoutMs) {
             m_failure = QStringLiteral("a step never became ready");
             m_steps.clear();
+            // A box nobody answers would keep the program from ending.
+            m_timer.callOnTimeout(this, [] {
+                if (QWidget *modal = QApplication::activeModalWidget())
+                    modal->close();
+            });
             if (ProgramState *state = programState())
                 state->requestEnd(99);
         }

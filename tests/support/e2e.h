@@ -91,6 +91,11 @@ private:
     QString m_failure;
 };
 
+// Start-up waits five seconds before the main window; tests need not. True
+// once the start-up window's timer was shortened.
+bool shortenSplash();
+bool mainWindowShown();
+
 // Closes the main window if it exists (ends the program normally).
 void closeMainWindow();
 QWidget *topLevel(const QString &objectName);

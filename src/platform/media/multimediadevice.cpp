@@ -32,13 +32,16 @@ bool fail(QString *error, const QString &text)
 
 MultimediaDevice::MultimediaDevice(QWidget *parent) : QWidget(parent)
 {
+    createPlayer();
     createButtons();
 }
 
 MultimediaDevice::~MultimediaDevice()
 {
     // Stop the pipeline before the video widget in someone else's window goes away.
-    releasePlayer();
+    m_player->disconnect(this);
+    m_player->stop();
+    detachVideo();
 }
 
 void MultimediaDevice::setDeviceType(const QString &type)
@@ -58,7 +61,7 @@ void MultimediaDevice::setDisplayWindow(QWidget *window)
     if (window != m_display) {
         detachVideo();
         m_display = window;
-        if (m_player && m_openKind == Kind::Video)
+        if (m_open && m_openKind == Kind::Video)
             attachVideo();
     }
     traceAction(QStringLiteral("display"), window ? window->objectName() : QString());
@@ -148,12 +151,11 @@ bool MultimediaDevice::openMedia(QString *error)
     if (!prepareSource(&source, error))
         return false;
     m_openKind = kind();
-    createPlayer();
     if (m_openKind == Kind::Video)
         attachVideo();
-    m_player->setSource(source);
-    if (!waitUntilLoaded(error)) {
+    if (!load(source, error)) {
         closeMedia();
+        replacePlayer();
         return false;
     }
     // Qt plays the sound track alone, without complaint, when it cannot decode the picture.
@@ -165,7 +167,6 @@ bool MultimediaDevice::openMedia(QString *error)
     return true;
 }
 
-// A fresh player per medium: after an error Qt keeps reporting it for the next source.
 void MultimediaDevice::createPlayer()
 {
     m_player = new QMediaPlayer(this);
@@ -176,6 +177,15 @@ void MultimediaDevice::createPlayer()
             [this](QMediaPlayer::PlaybackState state) {
                 emit playingChanged(state == QMediaPlayer::PlayingState);
             });
+}
+
+// A pipeline that failed goes on posting errors for a while, which would spoil the next
+// open. Deleted later: "open" may come from a slot that this player is calling.
+void MultimediaDevice::replacePlayer()
+{
+    m_player->disconnect(this);
+    m_player->deleteLater();
+    createPlayer();
 }
 
 // Wave files are decoded here and handed over as clean 16-bit PCM: GStreamer's own
@@ -200,32 +210,36 @@ bool MultimediaDevice::prepareSource(QUrl *source, QString *error)
     return true;
 }
 
-bool MultimediaDevice::waitUntilLoaded(QString *error)
+// Sets the source and waits, processing events, until the player has loaded it or given up.
+bool MultimediaDevice::load(const QUrl &source, QString *error)
 {
-    const QPointer<QMediaPlayer> player = m_player;
-    auto settled = [player] {
-        const auto status = player->mediaStatus();
-        return player->error() != QMediaPlayer::NoError || status == QMediaPlayer::LoadedMedia ||
-               status == QMediaPlayer::InvalidMedia;
-    };
-    if (!settled()) {
-        QEventLoop loop;
-        QTimer::singleShot(LoadTimeoutMs, &loop, &QEventLoop::quit);
-        auto check = [&] {
-            if (!player || settled())
+    // The player keeps its last error, so only errors raised from here on count.
+    QEventLoop loop;
+    QString failure;
+    connect(m_player, &QMediaPlayer::errorOccurred, &loop,
+            [&](QMediaPlayer::Error, const QString &message) {
+                failure =
+                    message.isEmpty() ? QStringLiteral("Cannot play %1").arg(m_fileName) : message;
                 loop.quit();
-        };
-        connect(player, &QMediaPlayer::mediaStatusChanged, &loop, check);
-        connect(player, &QMediaPlayer::errorOccurred, &loop, check);
-        connect(player, &QObject::destroyed, &loop, &QEventLoop::quit);
+            });
+    auto settled = [this] {
+        const auto status = m_player->mediaStatus();
+        return status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::InvalidMedia;
+    };
+    // NoMedia: a timer's handler closed the device meanwhile.
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, &loop,
+            [&](QMediaPlayer::MediaStatus status) {
+                if (settled() || status == QMediaPlayer::NoMedia)
+                    loop.quit();
+            });
+    m_player->setSource(source);
+    if (failure.isEmpty() && !settled()) {
+        QTimer::singleShot(LoadTimeoutMs, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    // A timer's handler may have closed or reopened the device meanwhile.
-    if (!player || player != m_player)
-        return fail(error, QStringLiteral("Opening %1 was interrupted").arg(m_fileName));
-    if (player->error() != QMediaPlayer::NoError)
-        return fail(error, player->errorString());
-    if (player->mediaStatus() != QMediaPlayer::LoadedMedia)
+    if (!failure.isEmpty())
+        return fail(error, failure);
+    if (m_player->mediaStatus() != QMediaPlayer::LoadedMedia)
         return fail(error, QStringLiteral("Cannot play %1").arg(m_fileName));
     return true;
 }
@@ -251,25 +265,15 @@ void MultimediaDevice::rewindMedia()
 void MultimediaDevice::closeMedia()
 {
     const bool wasPlaying = isPlaying();
-    releasePlayer();
+    m_open = false;
+    m_openKind = Kind::None;
+    detachVideo();
+    m_player->stop();
+    m_player->setSource(QUrl());
     delete m_decodedSound;
     m_decodedSound = nullptr;
     if (wasPlaying)
         emit playingChanged(false);
-}
-
-void MultimediaDevice::releasePlayer()
-{
-    m_open = false;
-    m_openKind = Kind::None;
-    detachVideo();
-    if (!m_player)
-        return;
-    // Deleted later, not now: "close" may come from a slot that the player is calling.
-    m_player->disconnect(this);
-    m_player->stop();
-    m_player->deleteLater();
-    m_player = nullptr;
 }
 
 void MultimediaDevice::attachVideo()
@@ -286,8 +290,7 @@ void MultimediaDevice::attachVideo()
 
 void MultimediaDevice::detachVideo()
 {
-    if (m_player)
-        m_player->setVideoOutput(nullptr);
+    m_player->setVideoOutput(nullptr);
     if (m_display)
         m_display->removeEventFilter(this);
     delete m_video;

@@ -96,11 +96,11 @@ private:
     void pauseMedia();
     void rewindMedia();
     void closeMedia();
-    void releasePlayer();
 
     void createPlayer();
+    void replacePlayer();
     bool prepareSource(QUrl *source, QString *error);
-    bool waitUntilLoaded(QString *error);
+    bool load(const QUrl &source, QString *error);
     void attachVideo();
     void detachVideo();
     void fitVideoToDisplay();
@@ -110,7 +110,7 @@ private:
 
     void createButtons();
 
-    QMediaPlayer *m_player = nullptr; // only while a medium is being opened or is open
+    QMediaPlayer *m_player = nullptr;
     QTemporaryFile *m_decodedSound = nullptr;
     QPointer<QWidget> m_display;
     QPointer<QVideoWidget> m_video;

@@ -1,0 +1,321 @@
+#include "startup/programstate.h"
+#include "support/e2e.h"
+#include "support/tracelog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTest>
+
+using namespace gallerion;
+using namespace gallerion::test;
+
+namespace {
+
+QWidget *form()
+{
+    return topLevel(QStringLiteral("Form1"));
+}
+
+template <typename T = QWidget> T *control(const QString &name)
+{
+    return form()->findChild<T *>(name);
+}
+
+QString caption()
+{
+    return control<QLabel>(QStringLiteral("panYear"))->text();
+}
+
+void clickYear(int index)
+{
+    control<QPushButton>(QStringLiteral("cmdYR(%1)").arg(index))->click();
+}
+
+QString focused()
+{
+    QWidget *widget = form()->focusWidget();
+    return widget ? widget->objectName() : QString();
+}
+
+void leftClickPhoto()
+{
+    QTest::mouseClick(control(QStringLiteral("Image4")), Qt::LeftButton);
+}
+
+// Enabled panel buttons, in the order Desc, Stats, Options, Colors, Script,
+// Emblem, Ad, Nostalgia, ClipArt, as a text of Y and N.
+QString panelState()
+{
+    QString state;
+    for (const char *name : {"cmdDesc", "cmdStats", "cmdOptions", "cmdColors", "cmdScript",
+                             "cmdEmblem", "cmdAd", "cmdNostalgia", "cmdClipArt"})
+        state += control(QLatin1String(name))->isEnabled() ? QLatin1Char('Y') : QLatin1Char('N');
+    return state;
+}
+
+// Runs the program on the sample disc and the given steps once the main
+// window shows; the program ends after the last step.
+void runOnSampleDisc(const std::function<void()> &steps, const QStringList &arguments = {})
+{
+    DiscFixture fixture;
+    fixture.useDisc();
+    Script script;
+    script.then(shortenSplash).then(mainWindowShown, [&] {
+        steps();
+        closeMainWindow();
+    });
+    runProgram(arguments);
+    QVERIFY2(script.finished(), qPrintable(script.failure()));
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { qunsetenv("GALLERION_SCREEN"); }
+
+    void lastYearButtonFocusesFirst();
+    void yearWithoutPhotosReportsMissingPhoto();
+    void firstBackgroundClickOpensFirstYearOnce();
+    void photoStepsWrapWithinTheEntry();
+    void fileNameDisplay();
+    void photoCycleFollowsAvailabilityTable();
+    void menuCollectionsOpenAsCollections();
+    void stampsAreFollowedByFirstYear();
+    void placementIsSavedUnlessMinimised();
+    void layoutDependsOnScreen_data();
+    void layoutDependsOnScreen();
+};
+
+void MainWindowTest::lastYearButtonFocusesFirst()
+{
+    QString shown;
+    QString code;
+    QString focus;
+    int selected = 0;
+    runOnSampleDisc([&] {
+        form()->activateWindow();
+        clickYear(38);
+        shown = caption();
+        code = programState()->CurrentEntryCode;
+        focus = focused();
+        selected = programState()->SelectedYearButton;
+    });
+    QCOMPARE(shown, QStringLiteral("2001"));
+    QCOMPARE(code, QStringLiteral("A1"));
+    QCOMPARE(focus, QStringLiteral("cmdYR(1)"));
+    QCOMPARE(selected, 38);
+}
+
+void MainWindowTest::yearWithoutPhotosReportsMissingPhoto()
+{
+    BoxAnswerer boxes;
+    QString shown;
+    bool photoVisible = true;
+    bool enabled = false;
+    runOnSampleDisc([&] {
+        clickYear(4);
+        clickYear(10);
+        shown = caption();
+        photoVisible = control(QStringLiteral("Image4"))->isVisible();
+        enabled = form()->isEnabled();
+    });
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY(boxes.texts().first().startsWith(QStringLiteral("Error number: ER023")));
+    QCOMPARE(shown, QStringLiteral("1973"));
+    QVERIFY(!photoVisible);
+    QVERIFY(enabled);
+}
+
+void MainWindowTest::firstBackgroundClickOpensFirstYearOnce()
+{
+    QString afterFirst;
+    QString afterSecond;
+    int selected = 0;
+    runOnSampleDisc([&] {
+        QWidget *background = qobject_cast<QMainWindow *>(form())->centralWidget();
+        QTest::mouseClick(background, Qt::LeftButton, {}, QPoint(2, 2));
+        afterFirst = caption();
+        selected = programState()->SelectedYearButton;
+        clickYear(4);
+        QTest::mouseClick(background, Qt::LeftButton, {}, QPoint(2, 2));
+        afterSecond = caption();
+    });
+    QCOMPARE(afterFirst, QStringLiteral("1964"));
+    QCOMPARE(selected, 1);
+    QCOMPARE(afterSecond, QStringLiteral("1967"));
+}
+
+void MainWindowTest::photoStepsWrapWithinTheEntry()
+{
+    QStringList numbers;
+    runOnSampleDisc([&] {
+        clickYear(4);
+        auto *number = control<QLabel>(QStringLiteral("panPhoto"));
+        numbers << number->text();
+        for (const char *key : {".", ".", ".", ".", ",", ","}) {
+            QTest::keyClick(control(QStringLiteral("cmdYR(5)")), key[0]);
+            numbers << number->text();
+        }
+    });
+    // 1967 has four photos on the sample disc.
+    QCOMPARE(numbers, (QStringList{"1", "2", "3", "4", "1", "4", "3"}));
+}
+
+void MainWindowTest::fileNameDisplay()
+{
+    QString before;
+    QString name;
+    QString menuCaption;
+    bool visible = false;
+    runOnSampleDisc([&] {
+        QAction *names = form()->findChild<QAction *>(QStringLiteral("mnuNames"));
+        before = names->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled");
+        clickYear(37);
+        names->trigger();
+        name = control<QLineEdit>(QStringLiteral("txtFile"))->text();
+        visible = control(QStringLiteral("txtFile"))->isVisible();
+        menuCaption = names->text();
+        names->trigger();
+        visible = visible && !control(QStringLiteral("txtFile"))->isVisible();
+    });
+    QCOMPARE(before, QStringLiteral("disabled"));
+    QCOMPARE(name, QStringLiteral("A0AAAA01.JPG"));
+    QCOMPARE(menuCaption, QStringLiteral("Hide File &Names"));
+    QVERIFY(visible);
+}
+
+void MainWindowTest::photoCycleFollowsAvailabilityTable()
+{
+    // Caption after each left click on the photo, starting from 2001, and the
+    // panel buttons enabled then (Desc Stats Options Colors Script Emblem Ad
+    // Nostalgia ClipArt).
+    const QList<std::pair<QString, QString>> expected{
+        {"Early Zarvick Prototypes ", "NYNNNNNNN"},
+        {"Zarvick Mach I ", "NYNNNNNNN"},
+        {"Zarvick Mach III ", "YYNNNNNNN"},
+        {"Zarvick Super Stallion ", "YYNNNNNNN"},
+        {"Danbury Mint Die Cast Models ", "YYNNNNNNN"},
+        {"Franklin Mint Collector Knives ", "YNNNNNNNN"},
+        {"Franklin Mint Die Cast Models ", "YYNNNNNNN"},
+        {"Zarvick Cookies ", "NNNNNNNNN"},
+        {"The Zarvick Monopoly Game ", "YNNNNNNNN"},
+        {"Zarvick Metal Signs ", "YYNNNNNNN"},
+        {"Zarvick Postage Stamps ", "YNNNNNNNN"},
+        {"1964 ", "YYYYYYYYY"},
+        {"1965", "YYYYYYYYY"}};
+    QList<std::pair<QString, QString>> seen;
+    QString yearState;
+    runOnSampleDisc([&] {
+        clickYear(38);
+        yearState = panelState();
+        for (int i = 0; i < expected.size(); ++i) {
+            leftClickPhoto();
+            seen.append({caption(), panelState()});
+        }
+    });
+    QCOMPARE(yearState, QStringLiteral("YYYYYYYYY"));
+    for (int i = 0; i < expected.size(); ++i) {
+        QCOMPARE(seen.value(i).first, expected[i].first);
+        QVERIFY2(seen.value(i).second == expected[i].second,
+                 qPrintable(expected[i].first + seen.value(i).second));
+    }
+}
+
+void MainWindowTest::menuCollectionsOpenAsCollections()
+{
+    BoxAnswerer boxes;
+    QStringList states;
+    QStringList statsCaptions;
+    int selected = -1;
+    runOnSampleDisc([&] {
+        for (const char *name : {"mnuSpecial(2)", "mnuStuff(2)", "mnuStuff(8)"}) {
+            form()->findChild<QAction *>(QLatin1String(name))->trigger();
+            states << caption() + panelState();
+            statsCaptions << control<QPushButton>(QStringLiteral("cmdStats"))->text();
+        }
+        selected = programState()->SelectedYearButton;
+    });
+    QCOMPARE(states, (QStringList{"The Classic Dravent NNNNNNNNN",
+                                  "Franklin Mint Collector Knives YNNNNNNNN",
+                                  "Zarvick Calendars YYNNNNNNY"}));
+    QCOMPARE(statsCaptions, (QStringList{"Details", "Details", "Details"}));
+    // The calendars' code comes from their caption and matches no photo.
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY(boxes.texts().first().startsWith(QStringLiteral("Error number: ER023")));
+    QCOMPARE(selected, 0);
+}
+
+void MainWindowTest::stampsAreFollowedByFirstYear()
+{
+    QString next;
+    int selected = 0;
+    runOnSampleDisc([&] {
+        form()->findChild<QAction *>(QStringLiteral("mnuStuff(7)"))->trigger();
+        leftClickPhoto();
+        next = caption();
+        selected = programState()->SelectedYearButton;
+    });
+    QCOMPARE(next, QStringLiteral("1964 "));
+    QCOMPARE(selected, 1);
+}
+
+void MainWindowTest::placementIsSavedUnlessMinimised()
+{
+    TraceLog trace;
+    QRect first;
+    runOnSampleDisc([&] {
+        form()->setGeometry(30, 40, 900, 640);
+        first = form()->frameGeometry();
+    });
+    const auto saved = trace.lines(QStringLiteral("settings"));
+    QCOMPARE(saved.last().value(QStringLiteral("key")).toString(), QStringLiteral("MainHeight"));
+    QCOMPARE(saved.last().value(QStringLiteral("value")).toString(), QStringLiteral("9600"));
+
+    QRect restored;
+    runOnSampleDisc([&] {
+        restored = form()->geometry();
+        form()->showMinimized();
+    });
+    QCOMPARE(restored.size(), QSize(900, 640));
+    const auto writes = trace.lines(QStringLiteral("settings"));
+    const auto lastWrites = std::count_if(writes.cbegin(), writes.cend(), [](const QJsonObject &l) {
+        return l.value(QStringLiteral("action")).toString() == QLatin1String("write");
+    });
+    QCOMPARE(lastWrites, 4); // only the first run wrote
+}
+
+void MainWindowTest::layoutDependsOnScreen_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("secondYearLeft");
+    QTest::addColumn<int>("photoWidth");
+    QTest::newRow("designed screen") << "800x600" << 750 / 15 << 640;
+    QTest::newRow("larger screen") << "1024x768" << 740 / 15 << 620;
+}
+
+void MainWindowTest::layoutDependsOnScreen()
+{
+    QFETCH(QString, screen);
+    QFETCH(int, secondYearLeft);
+    QFETCH(int, photoWidth);
+    qputenv("GALLERION_SCREEN", screen.toLatin1());
+    int left = 0;
+    int width = 0;
+    runOnSampleDisc([&] {
+        left = control(QStringLiteral("cmdYR(2)"))->x();
+        width = control(QStringLiteral("Image4"))->width();
+    });
+    QCOMPARE(left, secondYearLeft);
+    QCOMPARE(width, photoWidth);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
