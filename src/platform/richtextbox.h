@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QTextEdit>
+
+namespace gallerion {
+
+// The read-only rich-text box in which articles are shown: selectable and
+// scrollable, loaded from a file with the program's own RTF reader.
+class RichTextBox : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit RichTextBox(QWidget *parent = nullptr);
+
+    // Shows the file (RTF, or plain text) in place of what was shown. When the
+    // file cannot be read the box keeps its old content and returns false with
+    // the reason in error.
+    bool setFileName(const QString &nativePath, QString *error = nullptr);
+    // The same; the original component offered it under this name too.
+    bool loadFile(const QString &nativePath, QString *error = nullptr)
+    {
+        return setFileName(nativePath, error);
+    }
+    const QString &fileName() const { return m_fileName; }
+
+    // Position and size in twips, as the windows are designed.
+    void setTwipsGeometry(int left, int top, int width, int height);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QString m_fileName;
+    bool m_pressed = false;
+};
+
+} // namespace gallerion

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSizeF>
+
+namespace gallerion::rtf {
+
+// What a \pict group said about its picture, and its data.
+struct Picture
+{
+    enum Format
+    {
+        Unknown,
+        Png,
+        Jpeg,
+        Bitmap,
+        Metafile
+    };
+
+    Format format = Unknown;
+    int width = 0; // \picw, \pich: pixels for bitmaps, 0.01 mm for metafiles
+    int height = 0;
+    int goalWidth = 0; // \picwgoal, \pichgoal: twips
+    int goalHeight = 0;
+    int scaleX = 100; // percent
+    int scaleY = 100;
+    QByteArray hex;    // data written as hex digits
+    QByteArray binary; // data given by \bin
+};
+
+// The picture's image, or a null image when it cannot be drawn (metafiles,
+// unknown formats, broken data).
+QImage decodePicture(const Picture &picture);
+
+// The size in pixels at which the picture is shown; the decoded image may be null.
+QSizeF displaySize(const Picture &picture, const QImage &image);
+
+} // namespace gallerion::rtf

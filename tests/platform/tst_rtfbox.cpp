@@ -1,0 +1,163 @@
+#include "platform/richtextbox.h"
+#include "platform/richtextlayout.h"
+#include "platform/rtf/rtfreader.h"
+
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+using namespace gallerion;
+
+namespace {
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &content)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return {};
+    return path;
+}
+
+QByteArray numberedParagraphs(int count)
+{
+    QByteArray body = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 ";
+    for (int i = 0; i < count; ++i)
+        body += "Paragraph " + QByteArray::number(i) + " of the article.\\par ";
+    return body + "}";
+}
+
+int inkedRows(const QImage &image)
+{
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != QColor(Qt::white)) {
+                ++rows;
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+// The rich-text box (loading, keeping content on failure, clicks) and the
+// page-by-page layout that printing uses.
+class RichTextBoxTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadsAndReplaces();
+    void failedLoadKeepsContent();
+    void isReadOnlyAndClickable();
+    void pagesCoverTheWholeText();
+    void forcedPageBreakEndsPage();
+    void pageIsDrawnInItsRectangle();
+};
+
+void RichTextBoxTest::loadsAndReplaces()
+{
+    QTemporaryDir dir;
+    const QString first = writeFile(dir, QStringLiteral("a.rtf"), "{\\rtf1 {\\b First} text}");
+    const QString second = writeFile(dir, QStringLiteral("b.rtf"), "{\\rtf1 Second}");
+    RichTextBox box;
+    QVERIFY(box.setFileName(first));
+    QCOMPARE(box.toPlainText(), QStringLiteral("First text"));
+    QCOMPARE(box.fileName(), first);
+    QString error;
+    QVERIFY(box.loadFile(second, &error));
+    QVERIFY(error.isEmpty());
+    QCOMPARE(box.toPlainText(), QStringLiteral("Second"));
+    QCOMPARE(box.fileName(), second);
+}
+
+void RichTextBoxTest::failedLoadKeepsContent()
+{
+    QTemporaryDir dir;
+    const QString good = writeFile(dir, QStringLiteral("good.rtf"), "{\\rtf1 Kept}");
+    const QString binary = writeFile(dir, QStringLiteral("bad.rtf"), QByteArray("GIF89a\0\0", 8));
+    RichTextBox box;
+    QVERIFY(box.setFileName(good));
+    QString error;
+    QVERIFY(!box.setFileName(dir.filePath(QStringLiteral("missing.rtf")), &error));
+    QVERIFY(error.contains(QStringLiteral("missing.rtf")));
+    QVERIFY(!box.setFileName(binary, &error));
+    QCOMPARE(box.toPlainText(), QStringLiteral("Kept"));
+    QCOMPARE(box.fileName(), good);
+}
+
+void RichTextBoxTest::isReadOnlyAndClickable()
+{
+    QTemporaryDir dir;
+    RichTextBox box;
+    box.setTwipsGeometry(150, 300, 6000, 3000);
+    QCOMPARE(box.geometry(), QRect(10, 20, 400, 200));
+    QVERIFY(box.setFileName(writeFile(dir, QStringLiteral("t.rtf"), "{\\rtf1 Click me}")));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QSignalSpy clicked(&box, &RichTextBox::clicked);
+    QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    QCOMPARE(clicked.count(), 1);
+    QTest::mouseClick(box.viewport(), Qt::RightButton, {}, QPoint(20, 10));
+    QCOMPARE(clicked.count(), 1);
+    QTest::keyClicks(box.viewport(), QStringLiteral("typed"));
+    QCOMPARE(box.toPlainText(), QStringLiteral("Click me"));
+}
+
+void RichTextBoxTest::pagesCoverTheWholeText()
+{
+    QTextDocument document;
+    rtf::readRtf(numberedParagraphs(200), &document);
+    QImage page(400, 300, QImage::Format_RGB32);
+    RichTextPages pages(document, &page, page.width());
+    int position = 0;
+    int count = 0;
+    while (position < pages.characterCount() && count < 1000) {
+        const int next = pages.renderPage(nullptr, QRectF(0, 0, 400, 300), position);
+        QVERIFY2(next > position, qPrintable(QString::number(position)));
+        position = next;
+        ++count;
+    }
+    QCOMPARE(position, pages.characterCount());
+    QVERIFY(count > 5);
+    // A position in the middle of a line starts the page at that line.
+    const int second = pages.renderPage(nullptr, QRectF(0, 0, 400, 300), 0);
+    QCOMPARE(pages.renderPage(nullptr, QRectF(0, 0, 400, 300), second + 3),
+             pages.renderPage(nullptr, QRectF(0, 0, 400, 300), second));
+}
+
+void RichTextBoxTest::forcedPageBreakEndsPage()
+{
+    QTextDocument document;
+    rtf::readRtf("{\\rtf1 one\\par two\\page three\\par four}", &document);
+    QImage page(400, 1000, QImage::Format_RGB32);
+    const QRectF rect(0, 0, 400, 1000);
+    const int next = formatRange(document, nullptr, rect, 0);
+    QCOMPARE(document.toPlainText().mid(next, 5), QStringLiteral("three"));
+    QCOMPARE(formatRange(document, nullptr, rect, next), document.characterCount() - 1);
+}
+
+void RichTextBoxTest::pageIsDrawnInItsRectangle()
+{
+    QTextDocument document;
+    rtf::readRtf(numberedParagraphs(100), &document);
+    QImage image(600, 400, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const QRectF rect(100, 50, 400, 200);
+    const int next = formatRange(document, &painter, rect, 0);
+    painter.end();
+    QVERIFY(next > 0 && next < document.characterCount() - 1);
+    const int inside = inkedRows(image.copy(rect.toRect()));
+    QVERIFY(inside > 50);
+    QCOMPARE(inkedRows(image.copy(0, 0, 600, 50)), 0);
+    QCOMPARE(inkedRows(image.copy(0, 250, 600, 150)), 0);
+}
+
+QTEST_MAIN(RichTextBoxTest)
+#include "tst_rtfbox.moc"
