@@ -12,11 +12,11 @@
 #include "startup/errorreporter.h"
 #include "startup/programstate.h"
 
+#include "platform/richtextbox.h"
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextBrowser>
 
 namespace gallerion {
 

@@ -10,13 +10,13 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTextBrowser;
 class QWidget;
 
 namespace gallerion {
 
 class MultimediaDevice;
 class PhotoView;
+class RichTextBox;
 class SpinButton;
 class YearButton;
 
@@ -44,7 +44,7 @@ struct MainControls
     QPushButton *cmdAd = nullptr;
     QPushButton *cmdExit = nullptr;
     QPushButton *Command1 = nullptr;
-    QTextBrowser *rtbDetails = nullptr;
+    RichTextBox *rtbDetails = nullptr;
     QLabel *picClipArt = nullptr;
     QLabel *picEmblem = nullptr;
     QLabel *picScript = nullptr;

@@ -13,6 +13,7 @@
 #include "platform/twips.h"
 #include "startup/programstate.h"
 
+#include "platform/richtextbox.h"
 #include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -23,7 +24,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextBrowser>
 
 namespace gallerion {
 
@@ -117,7 +117,7 @@ void MainWindow::buildSidePanel()
     m_controls.Command1 = button(stage, QStringLiteral("Command1"), QStringLiteral("Load Array"));
     m_controls.Command1->setGeometry(652, 118, 142, 26);
     m_controls.Command1->hide();
-    m_controls.rtbDetails = named<QTextBrowser>(stage, QStringLiteral("rtbDetails"));
+    m_controls.rtbDetails = named<RichTextBox>(stage, QStringLiteral("rtbDetails"));
     m_controls.rtbDetails->setGeometry(twipsRect(1200, 1200, 5400, 3600));
     m_controls.rtbDetails->hide();
     for (const auto &[name, tip] :
