@@ -2,6 +2,7 @@
 
 #include "platform/filesystem.h"
 #include "platform/messagebox.h"
+#include "platform/printer.h"
 #include "platform/processes.h"
 #include "platform/screen.h"
 #include "platform/settingsstore.h"
@@ -28,6 +29,7 @@ public:
     ProcessRunner &processes() { return m_processes; }
     SingleInstance &singleInstance() { return m_singleInstance; }
     Taskbar &taskbar() { return m_taskbar; }
+    Printer &printer() { return m_printer; }
     MessageBoxService &messages() { return *m_messages; }
     void setMessages(std::unique_ptr<MessageBoxService> messages);
 
@@ -38,6 +40,7 @@ private:
     ProcessRunner m_processes;
     SingleInstance m_singleInstance;
     Taskbar m_taskbar;
+    Printer m_printer;
     std::unique_ptr<MessageBoxService> m_messages;
 };
 

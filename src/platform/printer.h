@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+class QPainter;
+class QPrinter;
+class QWidget;
+
+namespace gallerion {
+
+// The system printer as the program uses it: one job at a time, built line by
+// line, picture by picture and page by page, measured in twips. With
+// GALLERION_PRINT_DIR set, every job becomes a PDF file there (job-0001.pdf,
+// ...) instead of going to the printer.
+class Printer
+{
+public:
+    Printer();
+    ~Printer();
+
+    // Each drawing call opens a job when none is open; false when the printer refuses.
+    bool printLine(const QString &text);
+    // Draws the picture at its own size, its corner at (x, y) twips from the
+    // top-left of the printable area.
+    bool drawPicture(const QImage &image, int xTwips, int yTwips);
+    bool newPage();
+    // Ends the job, which sends it; the PDF file name when printing to a folder.
+    bool endDoc();
+    bool isPrinting() const { return m_painter != nullptr; }
+
+    // The open job's device context, for laying text out page by page.
+    QPainter *painter() const { return m_painter.get(); }
+    int twipsToDevice(int twips) const;
+    int deviceToTwips(int pixels) const;
+
+    int pageWidthTwips() const;
+    int pageHeightTwips() const;
+    int printableWidthTwips() const;
+    int printableHeightTwips() const;
+    int physicalOffsetXTwips() const;
+    int physicalOffsetYTwips() const;
+
+    // The print set-up dialog; false when the user cancels it.
+    bool showSetupDialog(QWidget *parent);
+
+    QString lastError() const { return m_error; }
+    QString lastFileName() const { return m_fileName; }
+
+private:
+    bool beginJob();
+    QString nextPdfName() const;
+
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPainter> m_painter;
+    int m_currentY = 0;
+    QString m_error;
+    QString m_fileName;
+};
+
+} // namespace gallerion
