@@ -236,32 +236,15 @@ void EntryBrowser::afterStep(bool forward)
 
 void EntryBrowser::ShowNextPhoto()
 {
-    if (!entryOpen()) {
-        m_controls.cmdYR[1]->setEnabled(true);
-        focusYear(1);
-        return;
-    }
-    m_state.CodePosition = CodePosition(m_state.PhotoList);
-    const PhotoCursor cursor{m_state.CurrentPhotoIndex, m_state.EntryJustOpened,
-                             m_state.LastStepForward, m_state.LastStepBack};
-    const auto step = StepToNextPhoto(m_state.PhotoList, m_state.PhotoCount, m_state.CodePosition,
-                                      m_state.CurrentEntryCode, cursor);
-    if (!step)
-        return;
-    // The cursor moves on even past a photo that fails, so the next step is not stuck on it.
-    m_state.CurrentPhotoIndex = step->cursor.currentIndex;
-    m_state.EntryJustOpened = step->cursor.entryJustOpened;
-    m_state.LastStepForward = step->cursor.lastStepForward;
-    m_state.LastStepBack = step->cursor.lastStepBack;
-    if (!showPhotoAt(step->shownIndex)) {
-        report(QStringLiteral("ER012"));
-        return;
-    }
-    m_state.ShownPhotoIndex = step->shownIndex;
-    afterStep(true);
+    stepPhoto(true);
 }
 
 void EntryBrowser::ShowPreviousPhoto()
+{
+    stepPhoto(false);
+}
+
+void EntryBrowser::stepPhoto(bool forward)
 {
     if (!entryOpen()) {
         m_controls.cmdYR[1]->setEnabled(true);
@@ -271,20 +254,22 @@ void EntryBrowser::ShowPreviousPhoto()
     m_state.CodePosition = CodePosition(m_state.PhotoList);
     const PhotoCursor cursor{m_state.CurrentPhotoIndex, m_state.EntryJustOpened,
                              m_state.LastStepForward, m_state.LastStepBack};
-    const auto step = StepToPreviousPhoto(m_state.PhotoList, m_state.PhotoCount,
-                                          m_state.CodePosition, m_state.CurrentEntryCode, cursor);
+    const auto step = (forward ? StepToNextPhoto : StepToPreviousPhoto)(
+        m_state.PhotoList, m_state.PhotoCount, m_state.CodePosition, m_state.CurrentEntryCode,
+        cursor);
     if (!step)
         return;
+    // The cursor moves on even past a photo that fails, so the next step is not stuck on it.
     m_state.CurrentPhotoIndex = step->cursor.currentIndex;
     m_state.EntryJustOpened = step->cursor.entryJustOpened;
     m_state.LastStepForward = step->cursor.lastStepForward;
     m_state.LastStepBack = step->cursor.lastStepBack;
     if (!showPhotoAt(step->shownIndex)) {
-        report(QStringLiteral("ER011"));
+        report(forward ? QStringLiteral("ER012") : QStringLiteral("ER011"));
         return;
     }
     m_state.ShownPhotoIndex = step->shownIndex;
-    afterStep(false);
+    afterStep(forward);
 }
 
 void EntryBrowser::photoPressed(Qt::MouseButton button)

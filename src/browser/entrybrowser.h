@@ -49,6 +49,7 @@ signals:
 private:
     void beginOpening();
     void finishOpening(int selectedYearButton);
+    void stepPhoto(bool forward);
     bool showPhotoAt(int index);
     void focusYear(int index);
     void focusAfterStep();
