@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test, then again with the sanitizers,
-# then fuzzes the RTF reader for a minute.
+# Installs what is missing, builds and runs every test, fuzzes the RTF reader for a minute,
+# then builds and runs every test again with the sanitizers.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bash "$top/scripts/install-deps.sh"
@@ -33,8 +33,7 @@ build_and_test() {
 }
 
 build_and_test "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-  build_and_test "$top/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DGALLERION_SANITIZE=ON
-
 # A bounded fuzzing run of the RTF reader, seeded with the sample disc's documents.
 bash "$top/scripts/fuzz-rtf.sh" 60
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  build_and_test "$top/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DGALLERION_SANITIZE=ON
