@@ -1,6 +1,7 @@
 #include "platform/filesystem.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -33,17 +34,13 @@ bool isWritableSubfolder(const QString &name)
     return names.contains(name, Qt::CaseInsensitive);
 }
 
-QString matchingEntry(const QString &dir, const QString &name)
+QString matchingEntry(const QString &dir, const QString &name, NameIndex *index)
 {
     if (QFileInfo::exists(dir + QLatin1Char('/') + name))
         return name;
-    const QStringList entries =
-        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
-    }
-    return name;
+    if (index)
+        return index->lookUp(dir, name);
+    return NameIndex().lookUp(dir, name);
 }
 
 // The names of the plain files of a directory. A disc directory holds thousands
@@ -94,12 +91,47 @@ SplitPath splitProgramPath(const QString &path)
     return split;
 }
 
-QString resolveBelow(const QString &nativeDir, const QStringList &parts)
+QString NameIndex::lookUp(const QString &dir, const QString &name)
+{
+    const QDateTime modified = QFileInfo(dir).lastModified();
+    Listing &listing = m_listings[dir];
+    if (!listing.modified.isValid() || listing.modified != modified) {
+        listing.modified = modified;
+        listing.names.clear();
+        const QStringList entries = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden |
+                                                        QDir::System | QDir::NoDotAndDotDot);
+        for (const QString &entry : entries)
+            listing.names.insert(entry.toCaseFolded(), entry);
+    }
+    return listing.names.value(name.toCaseFolded(), name);
+}
+
+void NameIndex::added(const QString &nativePath)
+{
+    const QFileInfo info(nativePath);
+    const auto listing = m_listings.find(info.path());
+    if (listing == m_listings.end())
+        return;
+    listing->names.insert(info.fileName().toCaseFolded(), info.fileName());
+    listing->modified = QFileInfo(info.path()).lastModified();
+}
+
+void NameIndex::removed(const QString &nativePath)
+{
+    const QFileInfo info(nativePath);
+    const auto listing = m_listings.find(info.path());
+    if (listing == m_listings.end())
+        return;
+    listing->names.remove(info.fileName().toCaseFolded());
+    listing->modified = QFileInfo(info.path()).lastModified();
+}
+
+QString resolveBelow(const QString &nativeDir, const QStringList &parts, NameIndex *index)
 {
     QString current = nativeDir;
     bool existing = true;
     for (const QString &part : parts) {
-        const QString name = existing ? matchingEntry(current, part) : part;
+        const QString name = existing ? matchingEntry(current, part, index) : part;
         current =
             current.endsWith(QLatin1Char('/')) ? current + name : current + QLatin1Char('/') + name;
         existing = existing && QFileInfo::exists(current);
@@ -109,7 +141,7 @@ QString resolveBelow(const QString &nativeDir, const QStringList &parts)
 
 FileSystem::FileSystem(DriveTable drives, QString programDir, QString userDataDir)
     : m_drives(std::move(drives)), m_programDir(std::move(programDir)),
-      m_userDataDir(std::move(userDataDir))
+      m_userDataDir(std::move(userDataDir)), m_names(std::make_shared<NameIndex>())
 {}
 
 FileSystem FileSystem::fromEnvironment()
@@ -146,13 +178,14 @@ QString FileSystem::nativePath(const QString &path) const
 {
     if (redirectsToUserData(path)) {
         const QString rest = path.mid(m_programDir.size());
-        return resolveBelow(m_userDataDir, splitProgramPath(QStringLiteral("X:") + rest).parts);
+        return resolveBelow(m_userDataDir, splitProgramPath(QStringLiteral("X:") + rest).parts,
+                            m_names.get());
     }
     const SplitPath split = splitProgramPath(path);
     const QString dir = rootDirectory(split.root);
     if (dir.isEmpty())
         return QString();
-    return resolveBelow(dir, split.parts);
+    return resolveBelow(dir, split.parts, m_names.get());
 }
 
 QStringList FileSystem::list(const QString &pattern) const
@@ -202,25 +235,37 @@ bool FileSystem::copyFile(const QString &from, const QString &to) const
         QFile::remove(partial);
         return false;
     }
-    return QFile::rename(partial, target);
+    if (!QFile::rename(partial, target))
+        return false;
+    m_names->added(target);
+    return true;
 }
 
 bool FileSystem::removeFile(const QString &path) const
 {
     const QString native = nativePath(path);
-    return !native.isEmpty() && QFile::remove(native);
+    if (native.isEmpty() || !QFile::remove(native))
+        return false;
+    m_names->removed(native);
+    return true;
 }
 
 bool FileSystem::makeDirectory(const QString &path) const
 {
     const QString native = nativePath(path);
-    return !native.isEmpty() && QDir().mkpath(native);
+    if (native.isEmpty() || !QDir().mkpath(native))
+        return false;
+    m_names->added(QDir::cleanPath(native));
+    return true;
 }
 
 bool FileSystem::removeDirectory(const QString &path) const
 {
     const QString native = nativePath(path);
-    return !native.isEmpty() && QDir().rmdir(native);
+    if (native.isEmpty() || !QDir().rmdir(native))
+        return false;
+    m_names->removed(QDir::cleanPath(native));
+    return true;
 }
 
 qint64 FileSystem::freeSpace(const QString &path) const

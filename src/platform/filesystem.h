@@ -2,10 +2,35 @@
 
 #include "platform/drivetable.h"
 
+#include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace gallerion {
+
+// Remembers the names of the directories looked up without regard to case: a
+// photo directory holds thousands of names, and the photo list spells them in
+// upper case. A directory is read again when its time stamp changes; the
+// program's own writes keep the index current, so a copy loop does not re-read
+// the directory it fills.
+class NameIndex
+{
+public:
+    QString lookUp(const QString &dir, const QString &name);
+    void added(const QString &nativePath);
+    void removed(const QString &nativePath);
+
+private:
+    struct Listing
+    {
+        QDateTime modified;
+        QHash<QString, QString> names; // case-folded name to the name on disk
+    };
+    QHash<QString, Listing> m_listings;
+};
 
 // The program's file access. Paths are texts in the program's own form: a
 // root (a drive "E:" or a native directory) followed by backslash-separated
@@ -46,6 +71,7 @@ private:
     DriveTable m_drives;
     QString m_programDir;
     QString m_userDataDir;
+    std::shared_ptr<NameIndex> m_names;
 };
 
 // The program path split into its root and its parts ("E:", {"richtext", "x.rtf"}).
@@ -58,6 +84,7 @@ SplitPath splitProgramPath(const QString &path);
 
 // Joins the parts below a native directory, matching each part exactly first,
 // then case-insensitively; parts that do not exist are appended as written.
-QString resolveBelow(const QString &nativeDir, const QStringList &parts);
+QString resolveBelow(const QString &nativeDir, const QStringList &parts,
+                     NameIndex *index = nullptr);
 
 } // namespace gallerion
