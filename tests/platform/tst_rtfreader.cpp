@@ -417,8 +417,11 @@ void RtfReaderTest::simpleTable()
     QVERIFY(formatOf(document, QStringLiteral("A1")).font().bold());
     const QList<QTextLength> widths = table->format().columnWidthConstraints();
     QCOMPARE(widths.size(), 2);
-    QCOMPARE(widths[0].rawValue(), 100.0);
-    QCOMPARE(widths[1].rawValue(), 200.0);
+    // Shares of the 4500-twip row, which itself takes its share of a page's text width.
+    QCOMPARE(widths[0].type(), QTextLength::PercentageLength);
+    QCOMPARE(widths[0].rawValue(), 1500 * 100.0 / 4500);
+    QCOMPARE(widths[1].rawValue(), 3000 * 100.0 / 4500);
+    QCOMPARE(table->format().width().rawValue(), 4500 * 100.0 / 8640);
     QCOMPARE(table->format().border(), 1.0);
     QVERIFY(document.toPlainText().startsWith(QStringLiteral("before")));
     QVERIFY(document.toPlainText().endsWith(QStringLiteral("after")));

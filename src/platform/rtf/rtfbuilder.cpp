@@ -127,14 +127,21 @@ void DocumentBuilder::endRow(const RowDefinition &row)
     m_cellEnded = false;
     const QList<int> &edges = row.cellRightEdges;
     QTextTableFormat format = m_table->format();
-    if (edges.size() == m_table->columns() && format.columnWidthConstraints().isEmpty()) {
+    if (edges.size() == m_table->columns() && format.columnWidthConstraints().isEmpty() &&
+        edges.last() > 0) {
+        // Widths as shares of the text width, so that a table written for a
+        // page fits a narrow box and still fills a printed page.
+        constexpr qreal DefaultTextWidthTwips = 8640;
+        const qreal total = edges.last();
         QList<QTextLength> widths;
         for (qsizetype i = 0; i < edges.size(); ++i) {
             const int left = i == 0 ? 0 : edges[i - 1];
-            widths.append(QTextLength(QTextLength::FixedLength,
-                                      qMax(1.0, (edges[i] - left) / qreal(TwipsPerPixel))));
+            widths.append(
+                QTextLength(QTextLength::PercentageLength, qMax(1, edges[i] - left) * 100 / total));
         }
         format.setColumnWidthConstraints(widths);
+        format.setWidth(QTextLength(QTextLength::PercentageLength,
+                                    qMin(100.0, total * 100 / DefaultTextWidthTwips)));
     }
     if (row.borders)
         format.setBorder(1);
