@@ -2,6 +2,7 @@
 
 #include "browser/maincontrols.h"
 #include "browser/photoview.h"
+#include "browser/picturebox.h"
 #include "browser/spinbutton.h"
 #include "browser/yearbutton.h"
 #include "catalogue/entries.h"

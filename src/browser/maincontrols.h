@@ -16,6 +16,7 @@ namespace gallerion {
 
 class MultimediaDevice;
 class PhotoView;
+class PictureBox;
 class RichTextBox;
 class SpinButton;
 class YearButton;
@@ -45,9 +46,9 @@ struct MainControls
     QPushButton *cmdExit = nullptr;
     QPushButton *Command1 = nullptr;
     RichTextBox *rtbDetails = nullptr;
-    QLabel *picClipArt = nullptr;
-    QLabel *picEmblem = nullptr;
-    QLabel *picScript = nullptr;
+    PictureBox *picClipArt = nullptr;
+    PictureBox *picEmblem = nullptr;
+    PictureBox *picScript = nullptr;
     MultimediaDevice *MMControl1 = nullptr;
     QFrame *pnlPrint = nullptr;
     std::array<QListWidget *, 2> List1{};

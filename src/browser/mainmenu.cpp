@@ -63,11 +63,11 @@ QMenu *addMenu(QWidget *parent, const char *name, const char *caption)
     return menu;
 }
 
-void addCollections(QMenu *menu, const char *prefix)
+void addCollections(QMenu *menu, const char *prefix, bool available = true)
 {
     for (const CollectionEntry &entry : CollectionEntries) {
         if (QByteArray(entry.name).startsWith(prefix))
-            addEntries(menu, {{entry.name, entry.caption}});
+            addEntries(menu, {{entry.name, entry.caption, available}});
     }
 }
 
@@ -121,7 +121,8 @@ void buildLiteratureMenus(QMenuBar *bar)
 void buildCollectionMenus(QMenuBar *bar)
 {
     QMenu *artwork = addMenu(bar, "mnuArtwork", "Artwork");
-    addCollections(artwork, "mnuArt(");
+    // The art prints are built but never offered.
+    addCollections(artwork, "mnuArt(", false);
     artwork->menuAction()->setEnabled(false);
     bar->addMenu(artwork);
     QMenu *stuff = addMenu(bar, "mnuZarvickStuff", "Zarvick Stuff");
@@ -172,9 +173,25 @@ void buildMainMenu(QMenuBar *bar)
     buildHelpMenu(bar);
 }
 
+namespace {
+const char *const BuiltProperty = "gallerionBuilt";
+}
+
 QAction *findMenuAction(const QObject *window, const QString &name)
 {
-    return window->findChild<QAction *>(name);
+    QAction *action = window->findChild<QAction *>(name);
+    if (action)
+        action->setProperty(BuiltProperty, true);
+    return action;
+}
+
+void disableUnbuiltEntries(const QObject *window)
+{
+    const auto actions = window->findChildren<QAction *>();
+    for (QAction *action : actions) {
+        if (!action->menu() && !action->isSeparator() && !action->property(BuiltProperty).toBool())
+            action->setEnabled(false);
+    }
 }
 
 QString collectionCaptionOfMenu(const QString &actionName)

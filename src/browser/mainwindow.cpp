@@ -1,13 +1,17 @@
 #include "browser/mainwindow.h"
 
+#include "browser/artworkpanels.h"
 #include "browser/entrybrowser.h"
 #include "browser/mainmenu.h"
 #include "browser/mainwindowlayout.h"
 #include "browser/photoview.h"
+#include "browser/picturebox.h"
 #include "browser/spinbutton.h"
+#include "browser/textpanels.h"
 #include "browser/windowplacement.h"
 #include "browser/yearbutton.h"
 #include "catalogue/entries.h"
+#include "documents/documentmenus.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
@@ -69,6 +73,11 @@ MainWindow::MainWindow(ProgramState &state, Platform &platform, QWidget *parent)
     applyLayout(MainWindowLayout::designed());
     connectControls();
     connectMenus();
+    installDocumentMenus(this, m_state, m_platform,
+                         [this](const QString &name) { return findMenuAction(this, name); });
+    disableUnbuiltEntries(this);
+    installArtwork(m_controls, m_state, m_platform, *m_browser, this);
+    new TextPanels(m_controls, *m_browser, m_state, m_platform, this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -78,6 +87,7 @@ void MainWindow::buildStage()
     auto *central = named<QWidget>(this, QStringLiteral("centralWidget"));
     central->setStyleSheet(QStringLiteral("#centralWidget { background: #2b2b33; }"));
     auto *grid = new QGridLayout(central);
+    grid->setContentsMargins(0, 0, 0, 0);
     m_controls.stage = named<QWidget>(central, QStringLiteral("stage"));
     m_controls.stage->setFixedSize(mainStageSize());
     m_controls.stage->setAutoFillBackground(true);
@@ -120,16 +130,14 @@ void MainWindow::buildSidePanel()
     m_controls.rtbDetails = named<RichTextBox>(stage, QStringLiteral("rtbDetails"));
     m_controls.rtbDetails->setGeometry(twipsRect(1200, 1200, 5400, 3600));
     m_controls.rtbDetails->hide();
-    for (const auto &[name, tip] :
-         {std::pair{"picClipArt", "Clip art"}, std::pair{"picEmblem", "Emblem"},
-          std::pair{"picScript", "Script"}}) {
-        auto *picture = named<QLabel>(stage, QString::fromLatin1(name));
-        picture->setToolTip(QString::fromLatin1(tip));
+    for (const char *name : {"picClipArt", "picEmblem", "picScript"}) {
+        auto *picture = named<PictureBox>(stage, QString::fromLatin1(name));
+        picture->setToolTip(QStringLiteral("Click the Right mouse button to copy"));
         picture->hide();
     }
-    m_controls.picClipArt = stage->findChild<QLabel *>(QStringLiteral("picClipArt"));
-    m_controls.picEmblem = stage->findChild<QLabel *>(QStringLiteral("picEmblem"));
-    m_controls.picScript = stage->findChild<QLabel *>(QStringLiteral("picScript"));
+    m_controls.picClipArt = stage->findChild<PictureBox *>(QStringLiteral("picClipArt"));
+    m_controls.picEmblem = stage->findChild<PictureBox *>(QStringLiteral("picEmblem"));
+    m_controls.picScript = stage->findChild<PictureBox *>(QStringLiteral("picScript"));
     m_controls.MMControl1 = named<MultimediaDevice>(stage, QStringLiteral("MMControl1"));
     m_controls.MMControl1->hide();
 }
@@ -225,9 +233,10 @@ void MainWindow::connectMenus()
     const auto actions = findChildren<QAction *>();
     for (QAction *action : actions) {
         const QString collection = collectionCaptionOfMenu(action->objectName());
-        if (!collection.isEmpty())
-            connect(action, &QAction::triggered, m_browser,
-                    [this, collection] { m_browser->openCollectionFromMenu(collection); });
+        if (collection.isEmpty())
+            continue;
+        connect(findMenuAction(this, action->objectName()), &QAction::triggered, m_browser,
+                [this, collection] { m_browser->openCollectionFromMenu(collection); });
     }
 }
 
@@ -297,6 +306,17 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
 {
     m_browser->firstClick();
     QMainWindow::mousePressEvent(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    // A hidden task bar comes back whenever the window changes size.
+    QAction *taskbar = findChild<QAction *>(QStringLiteral("mnuHideStatus"));
+    if (taskbar && taskbar->text() != QLatin1String("HideStatusBar")) {
+        m_platform.taskbar().setVisible(true);
+        taskbar->setText(QStringLiteral("HideStatusBar"));
+    }
+    QMainWindow::resizeEvent(event);
 }
 
 void MainWindow::changeEvent(QEvent *event)

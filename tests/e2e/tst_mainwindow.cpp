@@ -90,6 +90,7 @@ private slots:
     void menuCollectionsOpenAsCollections();
     void stampsAreFollowedByFirstYear();
     void placementIsSavedUnlessMinimised();
+    void neverAvailableEntriesStayDisabled();
     void layoutDependsOnScreen_data();
     void layoutDependsOnScreen();
 };
@@ -290,6 +291,20 @@ void MainWindowTest::placementIsSavedUnlessMinimised()
         return l.value(QStringLiteral("action")).toString() == QLatin1String("write");
     });
     QCOMPARE(lastWrites, 4); // only the first run wrote
+}
+
+void MainWindowTest::neverAvailableEntriesStayDisabled()
+{
+    QStringList enabled;
+    runOnSampleDisc([&] {
+        for (const char *name :
+             {"mnuMisc(1)", "mnuMisc(3)", "mnuWhatsNew", "mnuSysInfo", "mnuArt(1)", "mnuArt(2)",
+              "mnuArt(3)", "mnuArtwork", "mnuExit", "mnuStuff(1)", "mnuSpecial(5)"}) {
+            if (form()->findChild<QAction *>(QLatin1String(name))->isEnabled())
+                enabled << QLatin1String(name);
+        }
+    });
+    QCOMPARE(enabled, (QStringList{"mnuExit", "mnuStuff(1)", "mnuSpecial(5)"}));
 }
 
 void MainWindowTest::layoutDependsOnScreen_data()

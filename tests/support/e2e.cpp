@@ -97,6 +97,12 @@ QWidget *topLevel(const QString &objectName)
     return nullptr;
 }
 
+bool windowShown(const QString &objectName)
+{
+    QWidget *window = topLevel(objectName);
+    return window && window->isVisible();
+}
+
 bool shortenSplash()
 {
     QWidget *splash = topLevel(QStringLiteral("Form2"));
@@ -160,6 +166,11 @@ Script &Script::then(std::function<bool()> ready, std::function<void()> action)
 Script &Script::then(std::function<void()> action)
 {
     return then([] { return true; }, std::move(action));
+}
+
+Script &Script::thenStart(std::function<void()> action)
+{
+    return then([action = std::move(action)] { QTimer::singleShot(0, qApp, action); });
 }
 
 void Script::poll()

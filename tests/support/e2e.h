@@ -75,7 +75,12 @@ public:
     // Waits until ready() is true, then runs action().
     Script &then(std::function<bool()> ready, std::function<void()> action);
     Script &then(std::function<void()> action);
-    bool finished() const { return m_steps.isEmpty(); }
+    // For an action that opens a modal window: it runs from an event of its
+    // own, so the script's timer, which does not fire inside its own handler,
+    // goes on with the next steps while the window's loop runs.
+    Script &thenStart(std::function<void()> action);
+    // False after a step timed out, so a test that checks it can fail.
+    bool finished() const { return m_steps.isEmpty() && m_failure.isEmpty(); }
     QString failure() const { return m_failure; }
 
 private:
@@ -99,5 +104,14 @@ bool mainWindowShown();
 // Closes the main window if it exists (ends the program normally).
 void closeMainWindow();
 QWidget *topLevel(const QString &objectName);
+// True while a top-level window of that name exists and shows.
+bool windowShown(const QString &objectName);
+
+// A control of a top-level window by name, or null.
+template <typename T = QWidget> T *controlOf(const QString &window, const QString &name)
+{
+    QWidget *top = topLevel(window);
+    return top ? top->findChild<T *>(name) : nullptr;
+}
 
 } // namespace gallerion::test

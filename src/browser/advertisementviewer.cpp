@@ -1,0 +1,56 @@
+#include "browser/advertisementviewer.h"
+
+#include "browser/artworkfiles.h"
+#include "browser/maincontrols.h"
+#include "browser/scrollviewer.h"
+#include "platform/platform.h"
+#include "startup/programstate.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace gallerion {
+
+AdvertisementViewer::AdvertisementViewer(MainControls &controls, ProgramState &state,
+                                         Platform &platform, QObject *parent)
+    : QObject(parent), m_controls(controls), m_state(state), m_platform(platform)
+{
+    connect(controls.cmdAd, &QPushButton::clicked, this, &AdvertisementViewer::cmdAd_Click);
+}
+
+void AdvertisementViewer::cmdAd_Click()
+{
+    closeScreenSaverList();
+    const QString caption = m_controls.panYear->text();
+    ScrollViewer viewer(m_controls, m_platform.screen().pixels());
+    m_state.WorkPath = m_state.DiscRoot + AdvertisementFile(caption);
+    if (!viewer.loadPicture(m_platform.files().nativePath(m_state.WorkPath), m_state.WorkPath)) {
+        apologise();
+        return;
+    }
+    viewer.showScrollView(m_controls.window->size());
+    viewer.setWindowTitle(AdvertisementTitle(caption));
+    // Ending the program leaves the viewer's own event loop first.
+    connect(&m_state, &ProgramState::endRequested, &viewer, &QDialog::reject);
+    viewer.exec();
+}
+
+// The screen-saver list stays on top of everything; it would cover the viewer.
+void AdvertisementViewer::closeScreenSaverList()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->objectName() == QLatin1String("frmSSPhoto"))
+            window->close();
+    }
+}
+
+void AdvertisementViewer::apologise()
+{
+    m_platform.messages().ask({AdvertisementApology(), QStringLiteral("The Zarvick Gallerion"),
+                               MessageIcon::Exclamation, MessageButtons::Ok});
+    m_controls.window->setEnabled(true);
+}
+
+} // namespace gallerion

@@ -1,0 +1,185 @@
+#include "browser/artworkpanels.h"
+
+#include "browser/advertisementviewer.h"
+#include "browser/entrybrowser.h"
+#include "browser/maincontrols.h"
+#include "browser/photoview.h"
+#include "browser/picturebox.h"
+#include "platform/platform.h"
+#include "startup/errorreporter.h"
+#include "startup/programstate.h"
+
+#include <QPushButton>
+
+namespace gallerion {
+
+namespace {
+constexpr ArtworkKind AllKinds[] = {ArtworkKind::ClipArt, ArtworkKind::Emblem, ArtworkKind::Script};
+} // namespace
+
+ArtworkPanels::ArtworkPanels(MainControls &controls, ProgramState &state, Platform &platform,
+                             EntryBrowser &browser, QObject *parent)
+    : QObject(parent), m_controls(controls), m_state(state), m_platform(platform),
+      m_browser(browser)
+{
+    connect(controls.cmdClipArt, &QPushButton::clicked, this, &ArtworkPanels::cmdClipArt_Click);
+    connect(controls.cmdEmblem, &QPushButton::clicked, this, &ArtworkPanels::cmdEmblem_Click);
+    connect(controls.cmdScript, &QPushButton::clicked, this, &ArtworkPanels::cmdScript_Click);
+    connect(&browser, &EntryBrowser::artworkReloadNeeded, this, &ArtworkPanels::reloadShown);
+    for (ArtworkKind kind : AllKinds) {
+        PictureBox *picture = box(kind);
+        connect(picture, &PictureBox::clicked, this, [this, picture] { pictureClicked(picture); });
+        connect(picture, &PictureBox::pressed, this,
+                [this, picture](Qt::MouseButton button) { picturePressed(picture, button); });
+    }
+}
+
+QString ArtworkPanels::caption() const
+{
+    return m_controls.panYear->text();
+}
+
+bool ArtworkPanels::entryOpen() const
+{
+    return caption() != QLatin1String("panYear");
+}
+
+PictureBox *ArtworkPanels::box(ArtworkKind kind) const
+{
+    switch (kind) {
+    case ArtworkKind::ClipArt:
+        return m_controls.picClipArt;
+    case ArtworkKind::Emblem:
+        return m_controls.picEmblem;
+    case ArtworkKind::Script:
+        break;
+    }
+    return m_controls.picScript;
+}
+
+void ArtworkPanels::report(const QString &code)
+{
+    m_state.ErrorCode = code;
+    ReportError(m_state, m_platform);
+}
+
+bool ArtworkPanels::load(ArtworkKind kind, const QString &file)
+{
+    const QString path = m_state.DiscRoot + file;
+    return box(kind)->loadPicture(m_platform.files().nativePath(path), path);
+}
+
+void ArtworkPanels::place(ArtworkKind kind)
+{
+    PictureBox *picture = box(kind);
+    picture->move(ArtworkPosition(kind, picture->size(), m_controls.Image4->geometry(),
+                                  m_controls.Frame1->y()));
+}
+
+// The clip art keeps CurrentEntryCode as the year selection set it: the
+// photo steps of 2000, 2001 and the collections look their photos up by it.
+void ArtworkPanels::cmdClipArt_Click()
+{
+    if (!m_controls.picClipArt->isHidden()) {
+        m_controls.picClipArt->hide();
+        return;
+    }
+    if (!entryOpen())
+        return;
+    m_browser.FocusNextYearButton();
+    loadAndShow(ArtworkKind::ClipArt);
+}
+
+void ArtworkPanels::cmdEmblem_Click()
+{
+    toggle(ArtworkKind::Emblem);
+}
+
+void ArtworkPanels::cmdScript_Click()
+{
+    toggle(ArtworkKind::Script);
+}
+
+void ArtworkPanels::toggle(ArtworkKind kind)
+{
+    if (!entryOpen())
+        return;
+    if (!box(kind)->isHidden())
+        box(kind)->hide();
+    else
+        loadAndShow(kind);
+    m_browser.FocusNextYearButton();
+}
+
+// The loaders hide the picture first, so a failure leaves nothing on screen.
+void ArtworkPanels::loadAndShow(ArtworkKind kind)
+{
+    PictureBox *picture = box(kind);
+    picture->hide();
+    m_state.ErrorCode = ArtworkErrorCode(kind);
+    if (!load(kind, ArtworkFile(kind, caption()))) {
+        report(ArtworkErrorCode(kind));
+        return;
+    }
+    place(kind);
+    picture->raise();
+    picture->show();
+}
+
+// A clip art that cannot follow the new selection goes, rather than stay
+// on screen as the art of another year.
+void ArtworkPanels::ReloadClipArt()
+{
+    m_state.ErrorCode = QLatin1String(ClipArtReloadErrorCode);
+    if (!load(ArtworkKind::ClipArt, ClipArtReloadFile(caption()))) {
+        m_controls.picClipArt->hide();
+        report(QLatin1String(ClipArtReloadErrorCode));
+        return;
+    }
+    place(ArtworkKind::ClipArt);
+}
+
+void ArtworkPanels::LoadEmblem()
+{
+    loadAndShow(ArtworkKind::Emblem);
+}
+
+void ArtworkPanels::LoadScript()
+{
+    loadAndShow(ArtworkKind::Script);
+}
+
+void ArtworkPanels::reloadShown()
+{
+    if (!m_controls.picClipArt->isHidden())
+        ReloadClipArt();
+    if (!m_controls.picScript->isHidden())
+        LoadScript();
+    if (!m_controls.picEmblem->isHidden())
+        LoadEmblem();
+}
+
+void ArtworkPanels::pictureClicked(PictureBox *picture)
+{
+    picture->hide();
+    m_browser.FocusNextYearButton();
+}
+
+void ArtworkPanels::picturePressed(PictureBox *picture, Qt::MouseButton button)
+{
+    if (button != Qt::RightButton) {
+        m_state.LastMouseButton = QStringLiteral(" ");
+        return;
+    }
+    m_state.LastMouseButton = QStringLiteral("2");
+    m_browser.CopySelectionToClipboard(picture);
+}
+
+void installArtwork(MainControls &controls, ProgramState &state, Platform &platform,
+                    EntryBrowser &browser, QObject *owner)
+{
+    new ArtworkPanels(controls, state, platform, browser, owner);
+    new AdvertisementViewer(controls, state, platform, owner);
+}
+
+} // namespace gallerion

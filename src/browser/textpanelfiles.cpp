@@ -1,0 +1,194 @@
+#include "browser/textpanelfiles.h"
+
+#include <array>
+
+namespace gallerion {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString NothingOpen = u"panYear"_s;
+const QString LowerDir = u"\\richtext\\"_s;
+const QString UpperDir = u"\\RichText\\"_s;
+// Seven blanks push a document's name to the right of the caption bar.
+const QString TitleHead = u"The Zarvick Gallerion       "_s;
+
+struct DescriptionRow
+{
+    QLatin1String caption;
+    QLatin1String file;
+    QLatin1String title;
+};
+
+constexpr std::array<DescriptionRow, 15> descriptionRows{{
+    {"panYear"_L1, "intro.rtf"_L1, "Introduction"_L1},
+    {"Zarvick Postage Stamps "_L1, "stamps.rtf"_L1, "Zarvick Postage Stamps "_L1},
+    {"Zarvick Calendars "_L1, "carstuff.rtf"_L1, "Zarvick Calendars "_L1},
+    {"Franklin Mint Collector Knives "_L1, "knives.rtf"_L1, "Franklin Mint Collector Knives "_L1},
+    {"Franklin Mint Collector Plates "_L1, "plates.rtf"_L1, "Franklin Mint Collector Plates "_L1},
+    {"Franklin Mint Die Cast Models "_L1, "franklin.rtf"_L1, "Franklin Mint Die Cast Models "_L1},
+    {"Danbury Mint Die Cast Models "_L1, "danbury.rtf"_L1, "Danbury Mint Die Cast Models "_L1},
+    {"Zarvick Cookies "_L1, "cookies.rtf"_L1, "Zarvick Cookies "_L1},
+    {"The Zarvick Monopoly Game "_L1, "monopoly.rtf"_L1, "The Zarvick Monopoly Game "_L1},
+    {"Zarvick Metal Signs "_L1, "desperat.rtf"_L1, "Zarvick Metal Signs "_L1},
+    {"Early Zarvick Prototypes "_L1, "ptdesc.rtf"_L1, "Early Zarvick Prototypes Description "_L1},
+    {"The Classic Dravent "_L1, "dvdesc.rtf"_L1, "The Classic Dravent "_L1},
+    {"Zarvick Mach I "_L1, "m1desc.rtf"_L1, "Zarvick Mach I "_L1},
+    {"Zarvick Mach III "_L1, "m3desc.rtf"_L1, "Zarvick Mach III "_L1},
+    {"Zarvick Super Stallion "_L1, "msdesc.rtf"_L1, "Zarvick Super Stallion "_L1},
+}};
+
+struct SpecificationsRow
+{
+    QLatin1String caption;
+    QLatin1String file;
+};
+
+constexpr std::array<SpecificationsRow, 3> specificationsRows{{
+    {"The Classic Dravent "_L1, "dvstats.rtf"_L1},
+    {"Zarvick Mach III "_L1, "m3stats.rtf"_L1},
+    {"Zarvick Super Stallion "_L1, "msstats.rtf"_L1},
+}};
+
+struct DetailsRow
+{
+    QLatin1String caption;
+    QLatin1String belowFive;
+    QLatin1String fromFive;
+};
+
+// The prefixes keep the numbers three digits wide for most collections.
+constexpr std::array<DetailsRow, 10> detailsRows{{
+    {"Early Zarvick Prototypes "_L1, "pt00"_L1, "pt0"_L1},
+    {"Zarvick Mach I "_L1, "m100"_L1, "m10"_L1},
+    {"Orvanel Art Print "_L1, "glor0"_L1, "glor0"_L1},
+    {"Zarvick Cookies "_L1, "usa00"_L1, "usa00"_L1},
+    {"The Zarvick Monopoly Game "_L1, "vck00"_L1, "vck00"_L1},
+    {"Zarvick Metal Signs "_L1, "vms00"_L1, "vms00"_L1},
+    {"Zarvick Postage Stamps "_L1, "zz00"_L1, "zz0"_L1},
+    {"Franklin Mint Collector Knives "_L1, "tek00"_L1, "tek0"_L1},
+    {"Franklin Mint Die Cast Models "_L1, "tfm00"_L1, "tfm0"_L1},
+    {"Danbury Mint Die Cast Models "_L1, "tdm00"_L1, "tdm0"_L1},
+}};
+
+// The name of a year's text: the millennium code for 2000 and 2001, the two
+// digits otherwise.
+QString yearFileCode(const QString &selection)
+{
+    return IsMillenniumYear(selection) ? MillenniumCodeOf(selection) : YearCodeOf(selection);
+}
+
+QString yearTitle(const QString &selection, const QString &suffix)
+{
+    return CenturyTitleHead(selection) + YearCodeOf(selection) + suffix;
+}
+
+// Colors and Options share one table; only the Options lookup of the years
+// before 2000 is written in lower case.
+PanelDocument colorsOrOptions(const QString &selection, const QString &file, const QString &suffix,
+                              const QString &oldYearsDir)
+{
+    if (selection == "The Classic Dravent "_L1)
+        return {UpperDir + u"dv"_s + file, UpperDir, TitleHead + selection + suffix};
+    const QString dir = IsMillenniumYear(selection) ? UpperDir : oldYearsDir;
+    return {dir + yearFileCode(selection) + file, UpperDir, yearTitle(selection, suffix)};
+}
+
+} // namespace
+
+QString YearCodeOf(const QString &selection)
+{
+    return selection.mid(2, 2);
+}
+
+QString MillenniumCodeOf(const QString &selection)
+{
+    return u"a"_s + selection.mid(3, 1);
+}
+
+bool IsMillenniumYear(const QString &selection)
+{
+    return selection.startsWith("20"_L1);
+}
+
+QString CenturyTitleHead(const QString &selection)
+{
+    return IsMillenniumYear(selection) ? u"The Zarvick Gallerion     20"_s
+                                       : u"The Zarvick Gallerion       19"_s;
+}
+
+PanelDocument DescriptionDocument(const QString &selection)
+{
+    for (const DescriptionRow &row : descriptionRows) {
+        if (selection == row.caption)
+            return {LowerDir + row.file, LowerDir, TitleHead + row.title};
+    }
+    const QString dir = IsMillenniumYear(selection) ? UpperDir : LowerDir;
+    return {dir + yearFileCode(selection) + u"desc.rtf"_s, LowerDir,
+            yearTitle(selection, u" Description"_s)};
+}
+
+PanelDocument ColorsDocument(const QString &selection)
+{
+    return colorsOrOptions(selection, u"colors.rtf"_s, u" Colors"_s, UpperDir);
+}
+
+PanelDocument OptionsDocument(const QString &selection)
+{
+    const QString file = IsMillenniumYear(selection) ? u"OPTS.rtf"_s : u"opts.rtf"_s;
+    return colorsOrOptions(selection, file, u" Options"_s, LowerDir);
+}
+
+PanelDocument StatsDocument(const QString &selection)
+{
+    for (const SpecificationsRow &row : specificationsRows) {
+        if (selection == row.caption)
+            return {LowerDir + row.file, LowerDir, TitleHead + selection + u" Specifications"_s};
+    }
+    if (IsMillenniumYear(selection))
+        return {UpperDir + MillenniumCodeOf(selection) + u"engines.rtf"_s, LowerDir,
+                yearTitle(selection, u" Statistics"_s)};
+    return {LowerDir + YearCodeOf(selection) + u"engines.rtf"_s, LowerDir,
+            yearTitle(selection, u" Engines"_s)};
+}
+
+PanelDocument NostalgiaDocument(const QString &selection)
+{
+    return {LowerDir + u"nostalgia"_s + YearCodeOf(selection) + u".rtf"_s, LowerDir,
+            u"The Zarvick Gallerion     Nostalgia "_s + selection.left(4)};
+}
+
+QString DetailsFileName(const QString &selection, int photoNumber)
+{
+    for (const DetailsRow &row : detailsRows) {
+        if (selection == row.caption)
+            return QString(photoNumber < 5 ? row.belowFive : row.fromFive) +
+                   QString::number(2 * photoNumber) + u".rtf"_s;
+    }
+    return {};
+}
+
+int PhotoNumberOf(const QString &caption)
+{
+    qsizetype digits = 0;
+    while (digits < caption.size() && caption.at(digits).isDigit())
+        ++digits;
+    return caption.left(digits).toInt();
+}
+
+QString DetailsPathOfPhoto(const QString &discRoot, const QString &photoPath, int codePosition)
+{
+    if (codePosition < 1)
+        return {};
+    // From the backslash that closes "\zarvicks\" to the extension. The dot is
+    // looked for in the file name only: a hard-disk folder may hold dots.
+    const qsizetype nameStart = codePosition + 8;
+    if (nameStart >= photoPath.size())
+        return {};
+    const qsizetype dot = photoPath.indexOf(QLatin1Char('.'), nameStart);
+    const QString stem = photoPath.mid(nameStart, dot < 0 ? -1 : dot - nameStart);
+    return discRoot + u"\\RichText"_s + stem + u".rtf"_s;
+}
+
+} // namespace gallerion

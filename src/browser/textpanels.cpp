@@ -1,0 +1,186 @@
+#include "browser/textpanels.h"
+
+#include "browser/entrybrowser.h"
+#include "browser/maincontrols.h"
+#include "browser/photoview.h"
+#include "browser/textpanelfiles.h"
+#include "documents/documentviewer.h"
+#include "platform/platform.h"
+#include "platform/richtextbox.h"
+#include "startup/errorreporter.h"
+#include "startup/programstate.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace gallerion {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QString DescriptionError = u"ER002"_s;
+const QString StatsError = u"ER027"_s;
+const QString ColorsError = u"ER029"_s;
+const QString OptionsError = u"ER026"_s;
+const QString NostalgiaError = u"ER005"_s;
+
+// The details box, in the main window's pixels.
+constexpr int DetailsWidth = 329;
+constexpr int DetailsHeight = 106;
+constexpr int DetailsInsetRight = 10;
+constexpr int DetailsInsetTop = 9;
+} // namespace
+
+TextPanels::TextPanels(MainControls &controls, EntryBrowser &browser, ProgramState &state,
+                       Platform &platform, QObject *parent)
+    : QObject(parent), m_controls(controls), m_browser(browser), m_state(state),
+      m_platform(platform)
+{
+    connectControls();
+}
+
+void TextPanels::connectControls()
+{
+    connect(m_controls.cmdDesc, &QPushButton::clicked, this, &TextPanels::cmdDesc_Click);
+    connect(m_controls.cmdStats, &QPushButton::clicked, this, &TextPanels::cmdStats_Click);
+    connect(m_controls.cmdColors, &QPushButton::clicked, this, &TextPanels::cmdColors_Click);
+    connect(m_controls.cmdOptions, &QPushButton::clicked, this, &TextPanels::cmdOptions_Click);
+    connect(m_controls.cmdNostalgia, &QPushButton::clicked, this, &TextPanels::cmdNostalgia_Click);
+    connect(m_controls.rtbDetails, &RichTextBox::clicked, this, &TextPanels::rtbDetails_Click);
+    connect(&m_browser, &EntryBrowser::detailsRefreshNeeded, this, &TextPanels::refreshDetails);
+}
+
+QString TextPanels::selection() const
+{
+    return m_controls.panYear->text();
+}
+
+bool TextPanels::nothingOpen() const
+{
+    return selection() == "panYear"_L1;
+}
+
+void TextPanels::fail(const QString &errorCode)
+{
+    m_state.ErrorCode = errorCode;
+    m_platform.screen().setBusy(false);
+    ReportError(m_state, m_platform);
+}
+
+void TextPanels::openDocument(const QString &path, const QString &title, const QString &errorCode,
+                              bool bringToFront)
+{
+    m_state.ErrorCode = errorCode;
+    OpenDocument({path, title, errorCode, bringToFront}, m_state, m_platform);
+}
+
+// Looks the file up on the disc first: the found name, in the disc's own
+// letter case, is what gets loaded.
+void TextPanels::openLookedUp(const PanelDocument &document, const QString &errorCode)
+{
+    m_state.ErrorCode = errorCode;
+    m_state.WorkPath = m_platform.files().list(m_state.DiscRoot + document.lookupPath).value(0);
+    if (m_state.WorkPath.isEmpty()) {
+        fail(errorCode);
+        return;
+    }
+    openDocument(m_state.DiscRoot + document.loadDir + m_state.WorkPath, document.title, errorCode,
+                 false);
+}
+
+void TextPanels::cmdDesc_Click()
+{
+    // With nothing open the description is the introduction.
+    openLookedUp(DescriptionDocument(selection()), DescriptionError);
+}
+
+void TextPanels::cmdStats_Click()
+{
+    if (nothingOpen())
+        return;
+    m_state.ErrorCode = StatsError;
+    m_browser.FocusNextYearButton();
+    if (m_controls.rtbDetails->isVisible()) {
+        m_controls.rtbDetails->hide();
+        return;
+    }
+    const QString details =
+        DetailsFileName(selection(), PhotoNumberOf(m_controls.panPhoto->text()));
+    if (!details.isEmpty()) {
+        showDetails(details);
+        return;
+    }
+    openLookedUp(StatsDocument(selection()), StatsError);
+}
+
+void TextPanels::cmdColors_Click()
+{
+    if (!nothingOpen())
+        openLookedUp(ColorsDocument(selection()), ColorsError);
+}
+
+void TextPanels::cmdOptions_Click()
+{
+    if (!nothingOpen())
+        openLookedUp(OptionsDocument(selection()), OptionsError);
+}
+
+void TextPanels::cmdNostalgia_Click()
+{
+    if (nothingOpen())
+        return;
+    // No lookup: a missing file fails the load and reports the same code.
+    const PanelDocument document = NostalgiaDocument(selection());
+    openDocument(m_state.DiscRoot + document.lookupPath, document.title, NostalgiaError, true);
+}
+
+void TextPanels::showDetails(const QString &fileName)
+{
+    RichTextBox *box = m_controls.rtbDetails;
+    box->raise();
+    box->resize(DetailsWidth, DetailsHeight);
+    placeDetails();
+    if (!loadDetails(m_state.DiscRoot + u"\\richtext\\"_s + fileName)) {
+        fail(StatsError);
+        return;
+    }
+    box->show();
+}
+
+bool TextPanels::loadDetails(const QString &path)
+{
+    return m_controls.rtbDetails->setFileName(m_platform.files().nativePath(path));
+}
+
+// Over the photo's top, its right edge a little inside the advertisement
+// button's right edge.
+void TextPanels::placeDetails()
+{
+    RichTextBox *box = m_controls.rtbDetails;
+    const QWidget *ad = m_controls.cmdAd;
+    const int adRight = ad->mapTo(box->parentWidget(), QPoint(0, 0)).x() + ad->width();
+    box->move(adRight - box->width() - DetailsInsetRight, m_controls.Image4->y() + DetailsInsetTop);
+}
+
+void TextPanels::rtbDetails_Click()
+{
+    m_controls.rtbDetails->hide();
+    m_browser.FocusNextYearButton();
+}
+
+void TextPanels::refreshDetails()
+{
+    // After a forward step the cursor is the photo on screen; after a backward
+    // step it stands one before it. ShownPhotoIndex is that photo either way.
+    const QString photo = m_state.PhotoList.value(m_state.ShownPhotoIndex - 1);
+    const QString path = DetailsPathOfPhoto(m_state.DiscRoot, photo, m_state.CodePosition);
+    if (!loadDetails(path)) {
+        // Better no box than the details of another photo.
+        m_controls.rtbDetails->hide();
+        fail(StatsError);
+        return;
+    }
+    placeDetails();
+}
+
+} // namespace gallerion

@@ -1,0 +1,185 @@
+#include "documents/documentviewer.h"
+
+#include "platform/platform.h"
+#include "platform/richtextbox.h"
+#include "platform/twips.h"
+#include "startup/errorreporter.h"
+#include "startup/programstate.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyle>
+
+namespace gallerion {
+
+namespace {
+
+// The design, in twips.
+constexpr int ClientWidth = 8100;
+constexpr int ClientHeight = 6840;
+constexpr int ButtonTop = 6360;
+constexpr int ButtonHeight = 375;
+constexpr int PrintLeft = 7560;
+constexpr int ButtonGap = 4;
+
+QPushButton *namedButton(QWidget *parent, const QString &name)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// A small printer for the square print button; themes on Linux rarely have one.
+QIcon printerIcon()
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(0x30, 0x30, 0x30));
+    painter.setBrush(Qt::white);
+    painter.drawRect(4, 1, 7, 5);
+    painter.setBrush(QColor(0xa0, 0xa0, 0xa8));
+    painter.drawRect(1, 6, 13, 6);
+    painter.setBrush(Qt::white);
+    painter.drawRect(4, 10, 7, 5);
+    return QIcon(pixmap);
+}
+
+QWidget *findMainWindow()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->objectName() == QLatin1String("Form1"))
+            return window;
+    }
+    return nullptr;
+}
+
+// The close button hands the keyboard back to the year buttons, to the one
+// after the year that was opened last.
+void returnToMainWindow(QWidget *form, int selectedYearButton)
+{
+    if (!form)
+        return;
+    form->setEnabled(true);
+    const int next = selectedYearButton >= 38 ? 1 : selectedYearButton + 1;
+    if (auto *button = form->findChild<QWidget *>(QStringLiteral("cmdYR(%1)").arg(next)))
+        button->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
+
+DocumentViewer::DocumentViewer(const QString &title, const QSize &screenTwips, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("txtForm"));
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+    setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
+    buildControls();
+    // The load step.
+    centreOnScreen(screenTwips);
+    setWindowTitle(title);
+    prepareButtons();
+}
+
+void DocumentViewer::buildControls()
+{
+    m_close = namedButton(this, QStringLiteral("SSCommand1"));
+    m_close->setText(tr("Close"));
+    m_close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    m_close->setGeometry(twipsRect(120, ButtonTop, 7815, ButtonHeight));
+    connect(m_close, &QPushButton::clicked, this, [this] {
+        m_closedByButton = true;
+        accept();
+    });
+
+    // Printing the document arrives with the printing work; until then the
+    // button is there but cannot be pressed.
+    m_print = namedButton(this, QStringLiteral("cmdPrint"));
+    m_print->setIcon(printerIcon());
+    m_print->setGeometry(twipsRect(PrintLeft, ButtonTop, ButtonHeight, ButtonHeight));
+    m_print->setToolTip(tr("Printing is not available yet"));
+    m_print->setEnabled(false);
+
+    for (int i = 0; i < 2; ++i)
+        m_hidden[i] = namedButton(this, QStringLiteral("SSCommand%1").arg(i + 2));
+
+    m_text = new RichTextBox(this);
+    m_text->setObjectName(QStringLiteral("rtbText"));
+    m_text->setTwipsGeometry(120, 120, 7815, 6135);
+    setFocusProxy(m_close);
+}
+
+void DocumentViewer::centreOnScreen(const QSize &screenTwips)
+{
+    const int top = (screenTwips.height() - pixelsToTwips(height())) / 2;
+    const int left = (screenTwips.width() - pixelsToTwips(width())) / 2;
+    move(twipsToPixels(left), twipsToPixels(top));
+}
+
+// The two spare buttons never show, and the close button spans the text box
+// up to the print button.
+void DocumentViewer::prepareButtons()
+{
+    for (QPushButton *spare : m_hidden) {
+        spare->setEnabled(false);
+        spare->hide();
+    }
+    const int width = pixelsToTwips(m_text->width()) - pixelsToTwips(m_print->width()) - ButtonGap;
+    m_close->resize(twipsToPixels(width), m_close->height());
+}
+
+bool DocumentViewer::loadFile(const QString &nativePath)
+{
+    return m_text->setFileName(nativePath);
+}
+
+void DocumentViewer::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_close->setFocus(Qt::ActiveWindowFocusReason);
+    QDialog::changeEvent(event);
+}
+
+void DocumentViewer::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    m_close->setFocus(Qt::OtherFocusReason);
+}
+
+bool OpenDocument(const DocumentRequest &request, ProgramState &state, Platform &platform)
+{
+    state.WorkPath = request.workPath;
+    state.DocumentTitle = request.title;
+    QWidget *form = findMainWindow();
+    // The main window owns the viewer while it is open; QPointer notices if the
+    // program ends and takes the main window, and the viewer, with it.
+    QPointer<DocumentViewer> viewer =
+        new DocumentViewer(state.DocumentTitle, platform.screen().twips(), form);
+    platform.screen().setBusy(true);
+    const bool loaded = viewer->loadFile(platform.files().nativePath(state.WorkPath));
+    platform.screen().setBusy(false);
+    if (!loaded) {
+        delete viewer.data();
+        state.ErrorCode = request.errorCode;
+        ReportError(state, platform);
+        return false;
+    }
+    if (request.bringToFront)
+        viewer->raise();
+    QObject::connect(&state, &ProgramState::endRequested, viewer.data(), &QDialog::reject);
+    viewer->exec();
+    const bool byButton = viewer && viewer->closedByButton();
+    delete viewer.data();
+    if (byButton && !state.isEnding())
+        returnToMainWindow(form, state.SelectedYearButton);
+    return true;
+}
+
+} // namespace gallerion

@@ -1,0 +1,219 @@
+#include "documents/documenttable.h"
+#include "platform/richtextbox.h"
+#include "startup/programstate.h"
+#include "support/e2e.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+using namespace gallerion;
+using namespace gallerion::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QWidget *form()
+{
+    return topLevel(u"Form1"_s);
+}
+
+QAction *menuEntry(const QString &name)
+{
+    return form()->findChild<QAction *>(name);
+}
+
+QWidget *viewer()
+{
+    return topLevel(u"txtForm"_s);
+}
+
+bool viewerShown()
+{
+    return viewer() && viewer()->isVisible();
+}
+
+QString focused()
+{
+    QWidget *widget = form()->focusWidget();
+    return widget ? widget->objectName() : QString();
+}
+
+// What the viewer showed for one opening.
+struct Seen
+{
+    QString title;
+    QString file;
+    bool printEnabled = true;
+    bool sparesHidden = false;
+};
+
+Seen readViewer()
+{
+    Seen seen;
+    seen.title = viewer()->windowTitle();
+    seen.file = viewer()->findChild<RichTextBox *>(u"rtbText"_s)->fileName();
+    seen.printEnabled = viewer()->findChild<QWidget *>(u"cmdPrint"_s)->isEnabled();
+    seen.sparesHidden = viewer()->findChild<QWidget *>(u"SSCommand2"_s)->isHidden() &&
+                        viewer()->findChild<QWidget *>(u"SSCommand3"_s)->isHidden();
+    return seen;
+}
+
+void clickClose()
+{
+    viewer()->findChild<QPushButton *>(u"SSCommand1"_s)->click();
+}
+
+// Adds the steps that open a document from its menu entry, record what the
+// viewer shows and close it with its close button.
+void openAndClose(Script &script, const QString &menu, QList<Seen> *seen)
+{
+    script.thenStart([menu] { menuEntry(menu)->trigger(); })
+        .then(viewerShown,
+              [seen] {
+                  seen->append(readViewer());
+                  clickClose();
+              })
+        .then([] { return !viewer(); }, [] {});
+}
+
+// Runs the program on a disc, waits for the main window and then the steps
+// the test added; the program ends after the last one.
+void runScript(const DiscFixture &fixture, const std::function<void(Script &)> &steps)
+{
+    fixture.useDisc();
+    Script script;
+    script.then(shortenSplash).then(mainWindowShown, [] {});
+    steps(script);
+    script.then(closeMainWindow);
+    runProgram();
+    QVERIFY2(script.finished() && script.failure().isEmpty(), qPrintable(script.failure()));
+}
+
+} // namespace
+
+class DocumentsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyAvailableDocumentOpensWithItsTitle();
+    void unavailableEntriesStayOff();
+    void noticeTitleDoesNotStick();
+    void missingGlossaryReportsWithoutViewer();
+    void closingAfterLastYearFocusesFirstYear();
+};
+
+void DocumentsTest::everyAvailableDocumentOpensWithItsTitle()
+{
+    DiscFixture fixture;
+    QStringList menus;
+    QList<Seen> seen;
+    runScript(fixture, [&](Script &script) {
+        script.then([&] {
+            for (const DocumentRow &row : DocumentTable()) {
+                if (menuEntry(row.menuName)->isEnabled())
+                    menus.append(row.menuName);
+            }
+        });
+        // Every row but the three unavailable ones.
+        for (const DocumentRow &row : DocumentTable()) {
+            const QString menu = row.menuName;
+            if (menu != "mnuMisc(1)"_L1 && menu != "mnuMisc(3)"_L1 && menu != "mnuWhatsNew"_L1)
+                openAndClose(script, menu, &seen);
+        }
+    });
+    QCOMPARE(menus.size(), 17);
+    QCOMPARE(seen.size(), 17);
+    for (int i = 0; i < seen.size(); ++i) {
+        const DocumentRow *row = DocumentRowOfMenu(menus.at(i));
+        QCOMPARE(seen.at(i).title, QString(row->title));
+        const QString file = QString(row->path).section(u'\\', -1);
+        QVERIFY2(seen.at(i).file.endsWith(u"/richtext/"_s + file), qPrintable(seen.at(i).file));
+        QVERIFY(!seen.at(i).printEnabled);
+        QVERIFY(seen.at(i).sparesHidden);
+    }
+}
+
+void DocumentsTest::unavailableEntriesStayOff()
+{
+    DiscFixture fixture;
+    QString states;
+    runScript(fixture, [&](Script &script) {
+        script.then([&] {
+            for (const char *name : {"mnuMisc(1)", "mnuMisc(3)", "mnuWhatsNew", "mnuMisc(2)"})
+                states += menuEntry(QLatin1String(name))->isEnabled() ? u'Y' : u'N';
+        });
+    });
+    QCOMPARE(states, u"NNNY"_s);
+}
+
+void DocumentsTest::noticeTitleDoesNotStick()
+{
+    DiscFixture fixture;
+    QList<Seen> seen;
+    QString documentTitle;
+    runScript(fixture, [&](Script &script) {
+        openAndClose(script, u"mnuNotice"_s, &seen);
+        openAndClose(script, u"mnuMag(2)"_s, &seen);
+        script.then([&] { documentTitle = programState()->DocumentTitle; });
+    });
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen.at(0).title, u"The Zarvick Gallerion Notice"_s);
+    QCOMPARE(seen.at(1).title, u"The Zarvick Gallerion       Magazines"_s);
+    QVERIFY(seen.at(1).file.endsWith(u"magmm.rtf"_s));
+    // The title stays after the window closed.
+    QCOMPARE(documentTitle, u"The Zarvick Gallerion       Magazines"_s);
+}
+
+void DocumentsTest::missingGlossaryReportsWithoutViewer()
+{
+    DiscFixture fixture;
+    fixture.removeDiscFile(u"richtext/glossary.rtf"_s);
+    BoxAnswerer boxes;
+    bool viewerEverShown = false;
+    QString code;
+    QString workPath;
+    runScript(fixture, [&](Script &script) {
+        script.then([&] {
+            // The box is answered inside the trigger; a viewer would show first.
+            QTimer watch;
+            QObject::connect(&watch, &QTimer::timeout, [&] { viewerEverShown |= viewerShown(); });
+            watch.start(5);
+            menuEntry(u"mnuMisc(2)"_s)->trigger();
+            viewerEverShown |= viewer() != nullptr;
+            code = programState()->ErrorCode;
+            workPath = programState()->WorkPath;
+        });
+    });
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY(boxes.texts().first().startsWith(u"Error number: ER009"_s));
+    QCOMPARE(code, u"ER009"_s);
+    QCOMPARE(workPath, u"E:\\richtext\\glossary.rtf"_s);
+    QVERIFY(!viewerEverShown);
+}
+
+void DocumentsTest::closingAfterLastYearFocusesFirstYear()
+{
+    DiscFixture fixture;
+    QList<Seen> seen;
+    QString focusBefore;
+    QString focusAfter;
+    runScript(fixture, [&](Script &script) {
+        script.then([&] {
+            form()->findChild<QPushButton *>(u"cmdYR(38)"_s)->click();
+            // Somewhere else, so that only the close button can move it back.
+            form()->findChild<QWidget *>(u"cmdYR(20)"_s)->setFocus();
+            focusBefore = focused();
+        });
+        openAndClose(script, u"mnuBooks"_s, &seen);
+        script.then([&] { focusAfter = focused(); });
+    });
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(focusBefore, u"cmdYR(20)"_s);
+    QCOMPARE(focusAfter, u"cmdYR(1)"_s);
+}
+
+QTEST_MAIN(DocumentsTest)
+#include "tst_documents.moc"

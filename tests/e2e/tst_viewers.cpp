@@ -1,0 +1,284 @@
+#include "startup/programstate.h"
+#include "support/e2e.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace gallerion;
+using namespace gallerion::test;
+
+namespace {
+
+const QString Form1 = QStringLiteral("Form1");
+const QString Viewer = QStringLiteral("frmScroll");
+
+QWidget *form()
+{
+    return topLevel(Form1);
+}
+
+template <typename T = QWidget> T *inViewer(const char *name)
+{
+    return controlOf<T>(Viewer, QLatin1String(name));
+}
+
+void clickYear(int index)
+{
+    controlOf<QPushButton>(Form1, QStringLiteral("cmdYR(%1)").arg(index))->click();
+}
+
+// Opens the advertisement; returns once the viewer has closed.
+void clickAd()
+{
+    controlOf<QPushButton>(Form1, QStringLiteral("cmdAd"))->click();
+}
+
+bool viewerShown()
+{
+    return windowShown(Viewer);
+}
+
+// The viewer has closed and the main window takes input again.
+bool viewerGoneAndMainUsable()
+{
+    return !viewerShown() && form()->isEnabled();
+}
+
+bool scrollViewShown()
+{
+    for (const char *name : {"picParent", "picChild", "HScroll1", "VScroll1"}) {
+        if (!inViewer(name)->isVisible())
+            return false;
+    }
+    return true;
+}
+
+// What the test reads from an open viewer.
+struct ViewerState
+{
+    QString title;
+    QString picture;
+    QString workPath;
+    QPoint childAt;
+    bool scrollView = false;
+    bool mainEnabled = true;
+    int horizontal = -1;
+    int vertical = -1;
+};
+
+ViewerState readViewer()
+{
+    ViewerState state;
+    state.title = topLevel(Viewer)->windowTitle();
+    state.picture = inViewer("picChild")->property("picturePath").toString();
+    state.workPath = programState()->WorkPath;
+    state.childAt = inViewer("picChild")->pos();
+    state.scrollView = scrollViewShown();
+    state.mainEnabled = form()->isEnabled();
+    state.horizontal = inViewer<QScrollBar>("HScroll1")->value();
+    state.vertical = inViewer<QScrollBar>("VScroll1")->value();
+    return state;
+}
+
+// Runs the program with a script whose first step has the main window.
+void runScript(Script &script, DiscFixture &fixture)
+{
+    fixture.useDisc();
+    runProgram();
+    QVERIFY2(script.finished(), qPrintable(script.failure()));
+}
+
+} // namespace
+
+class ViewersTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qputenv("GALLERION_SCREEN", "800x600"); }
+
+    void missingAdvertisementApologises();
+    void screenSaverListClosesFirst();
+    void advertisementOpensInScrollView();
+    void secondOpeningStartsAfresh();
+    void landscapeYearZoomsOutToWholeScreen();
+    void portraitYearZoomsOutCentred();
+};
+
+void ViewersTest::missingAdvertisementApologises()
+{
+    BoxAnswerer boxes;
+    DiscFixture fixture;
+    QString workPath;
+    bool enabled = false;
+    bool viewerLeft = true;
+    QString nextCaption;
+    Script script;
+    script.then(shortenSplash).then(mainWindowShown, [&] {
+        clickYear(38);
+        clickAd();
+        workPath = programState()->WorkPath;
+        enabled = form()->isEnabled();
+        viewerLeft = topLevel(Viewer) != nullptr;
+        clickYear(2);
+        nextCaption = controlOf<QLabel>(Form1, QStringLiteral("panYear"))->text();
+        closeMainWindow();
+    });
+    runScript(script, fixture);
+    QCOMPARE(workPath, QStringLiteral("E:\\ads\\01vazk00.jpg"));
+    QCOMPARE(boxes.texts(),
+             QStringList{"Sorry!\r\n\r\nThe Year 2001 ad has not yet been released by Vask.\r\n"});
+    QCOMPARE(boxes.titles(), QStringList{"The Zarvick Gallerion"});
+    QVERIFY(enabled);
+    QVERIFY(!viewerLeft);
+    QCOMPARE(nextCaption, QStringLiteral("1965"));
+}
+
+void ViewersTest::screenSaverListClosesFirst()
+{
+    BoxAnswerer boxes;
+    DiscFixture fixture;
+    QWidget screenSaverList;
+    screenSaverList.setObjectName(QStringLiteral("frmSSPhoto"));
+    bool closed = false;
+    Script script;
+    script.then(shortenSplash).then(mainWindowShown, [&] {
+        screenSaverList.show();
+        clickYear(38);
+        clickAd();
+        closed = !screenSaverList.isVisible();
+        closeMainWindow();
+    });
+    runScript(script, fixture);
+    QVERIFY(closed);
+    QCOMPARE(boxes.texts().size(), 1);
+}
+
+void ViewersTest::advertisementOpensInScrollView()
+{
+    DiscFixture fixture;
+    ViewerState open;
+    QPoint scrolled;
+    bool barsEnabled[2] = {true, true};
+    Script script;
+    script.then(shortenSplash)
+        .then(mainWindowShown, [] { clickYear(37); })
+        .thenStart(clickAd)
+        .then(viewerShown,
+              [&] {
+                  open = readViewer();
+                  // A portrait page of 640 x 1000 is narrower than the viewport.
+                  barsEnabled[0] = inViewer("HScroll1")->isEnabled();
+                  barsEnabled[1] = inViewer("VScroll1")->isEnabled();
+                  inViewer<QScrollBar>("VScroll1")->setValue(120);
+                  scrolled = inViewer("picChild")->pos();
+                  inViewer<QPushButton>("SSCommand1")->click();
+              })
+        .then(viewerGoneAndMainUsable, closeMainWindow);
+    runScript(script, fixture);
+    QCOMPARE(open.title, QStringLiteral("The Zarvick Gallerion    2000 Advertisement"));
+    QCOMPARE(open.picture, QStringLiteral("E:\\ads\\00vazk00.jpg"));
+    QCOMPARE(open.workPath, QStringLiteral("E:\\ads\\00vazk00.jpg"));
+    QCOMPARE(open.childAt, QPoint(0, 0));
+    QVERIFY(open.scrollView);
+    QVERIFY(!open.mainEnabled);
+    QVERIFY(!barsEnabled[0]);
+    QVERIFY(barsEnabled[1]);
+    QCOMPARE(scrolled, QPoint(0, -120));
+}
+
+void ViewersTest::secondOpeningStartsAfresh()
+{
+    DiscFixture fixture;
+    ViewerState second;
+    Script script;
+    script.then(shortenSplash)
+        .then(mainWindowShown, [] { clickYear(27); })
+        .thenStart(clickAd)
+        .then(viewerShown,
+              [&] {
+                  inViewer<QScrollBar>("HScroll1")->setValue(200);
+                  inViewer<QScrollBar>("VScroll1")->setValue(100);
+                  QTest::mouseClick(inViewer("picChild"), Qt::LeftButton);
+                  QTest::mousePress(inViewer("Image1"), Qt::RightButton);
+              })
+        .then(viewerGoneAndMainUsable, [] {})
+        .thenStart(clickAd)
+        .then(viewerShown,
+              [&] {
+                  second = readViewer();
+                  QTest::mousePress(inViewer("picChild"), Qt::RightButton);
+              })
+        .then(viewerGoneAndMainUsable, closeMainWindow);
+    runScript(script, fixture);
+    QVERIFY(second.scrollView);
+    QCOMPARE(second.childAt, QPoint(0, 0));
+    QCOMPARE(second.horizontal, 0);
+    QCOMPARE(second.vertical, 0);
+}
+
+void ViewersTest::landscapeYearZoomsOutToWholeScreen()
+{
+    DiscFixture fixture;
+    QRect fitted;
+    bool scrollViewHidden = false;
+    QPoint before;
+    QPoint after;
+    bool backInScrollView = false;
+    bool stillOpen = false;
+    Script script;
+    script.then(shortenSplash)
+        .then(mainWindowShown, [] { clickYear(27); })
+        .thenStart(clickAd)
+        .then(viewerShown,
+              [&] {
+                  inViewer<QScrollBar>("HScroll1")->setValue(150);
+                  before = inViewer("picChild")->pos();
+                  QTest::mouseClick(inViewer("picChild"), Qt::LeftButton);
+                  fitted = inViewer("Image1")->geometry();
+                  scrollViewHidden = !inViewer("picParent")->isVisible() &&
+                                     !inViewer("HScroll1")->isVisible() &&
+                                     inViewer("Image1")->isVisible();
+                  QTest::mouseClick(inViewer("Image1"), Qt::LeftButton);
+                  backInScrollView = scrollViewShown();
+                  after = inViewer("picChild")->pos();
+                  // A right press on the picture in the scroll view closes it.
+                  QTest::mousePress(inViewer("picChild"), Qt::MiddleButton);
+                  stillOpen = viewerShown();
+                  QTest::mousePress(inViewer("picChild"), Qt::RightButton);
+              })
+        .then(viewerGoneAndMainUsable, closeMainWindow);
+    runScript(script, fixture);
+    QCOMPARE(fitted, QRect(0, 0, 800, 600));
+    QVERIFY(scrollViewHidden);
+    QVERIFY(backInScrollView);
+    QCOMPARE(before, QPoint(-150, 0));
+    QCOMPARE(after, before);
+    QVERIFY(stillOpen);
+}
+
+void ViewersTest::portraitYearZoomsOutCentred()
+{
+    DiscFixture fixture;
+    QRect fitted;
+    Script script;
+    script.then(shortenSplash)
+        .then(mainWindowShown, [] { clickYear(28); })
+        .thenStart(clickAd)
+        .then(viewerShown,
+              [&] {
+                  QTest::mouseClick(inViewer("picChild"), Qt::LeftButton);
+                  fitted = inViewer("Image1")->geometry();
+                  // A right press on the fitted picture closes the viewer.
+                  QTest::mousePress(inViewer("Image1"), Qt::RightButton);
+              })
+        .then(viewerGoneAndMainUsable, closeMainWindow);
+    runScript(script, fixture);
+    // 0.77 times the screen's height, in the middle of its width.
+    QCOMPARE(fitted, QRect(169, 0, 462, 600));
+}
+
+QTEST_MAIN(ViewersTest)
+#include "tst_viewers.moc"
