@@ -1,6 +1,7 @@
 #include "browser/textpanelfiles.h"
 
 #include <array>
+#include <span>
 
 namespace gallerion {
 
@@ -8,21 +9,30 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString NothingOpen = u"panYear"_s;
-const QString LowerDir = u"\\richtext\\"_s;
 const QString UpperDir = u"\\RichText\\"_s;
 // Seven blanks push a document's name to the right of the caption bar.
 const QString TitleHead = u"The Zarvick Gallerion       "_s;
 
-struct DescriptionRow
+// A collection's caption and the two names it leads to.
+struct CollectionRow
 {
     QLatin1String caption;
-    QLatin1String file;
-    QLatin1String title;
+    QLatin1String first;
+    QLatin1String second;
 };
 
-constexpr std::array<DescriptionRow, 15> descriptionRows{{
-    {"panYear"_L1, "intro.rtf"_L1, "Introduction"_L1},
+const CollectionRow *rowOf(std::span<const CollectionRow> rows, const QString &selection)
+{
+    for (const CollectionRow &row : rows) {
+        if (selection == row.caption)
+            return &row;
+    }
+    return nullptr;
+}
+
+// Description file and caption.
+constexpr std::array<CollectionRow, 15> descriptionRows{{
+    {NothingOpenCaption, "intro.rtf"_L1, "Introduction"_L1},
     {"Zarvick Postage Stamps "_L1, "stamps.rtf"_L1, "Zarvick Postage Stamps "_L1},
     {"Zarvick Calendars "_L1, "carstuff.rtf"_L1, "Zarvick Calendars "_L1},
     {"Franklin Mint Collector Knives "_L1, "knives.rtf"_L1, "Franklin Mint Collector Knives "_L1},
@@ -39,27 +49,16 @@ constexpr std::array<DescriptionRow, 15> descriptionRows{{
     {"Zarvick Super Stallion "_L1, "msdesc.rtf"_L1, "Zarvick Super Stallion "_L1},
 }};
 
-struct SpecificationsRow
-{
-    QLatin1String caption;
-    QLatin1String file;
-};
-
-constexpr std::array<SpecificationsRow, 3> specificationsRows{{
-    {"The Classic Dravent "_L1, "dvstats.rtf"_L1},
-    {"Zarvick Mach III "_L1, "m3stats.rtf"_L1},
-    {"Zarvick Super Stallion "_L1, "msstats.rtf"_L1},
+// Stats file of the collections with their own; the second column is unused.
+constexpr std::array<CollectionRow, 3> statsRows{{
+    {"The Classic Dravent "_L1, "dvstats.rtf"_L1, {}},
+    {"Zarvick Mach III "_L1, "m3stats.rtf"_L1, {}},
+    {"Zarvick Super Stallion "_L1, "msstats.rtf"_L1, {}},
 }};
 
-struct DetailsRow
-{
-    QLatin1String caption;
-    QLatin1String belowFive;
-    QLatin1String fromFive;
-};
-
-// The prefixes keep the numbers three digits wide for most collections.
-constexpr std::array<DetailsRow, 10> detailsRows{{
+// Details prefix for photos 1 to 4 and from photo 5 on. The prefixes keep the
+// numbers three digits wide for most collections.
+constexpr std::array<CollectionRow, 10> detailsRows{{
     {"Early Zarvick Prototypes "_L1, "pt00"_L1, "pt0"_L1},
     {"Zarvick Mach I "_L1, "m100"_L1, "m10"_L1},
     {"Orvanel Art Print "_L1, "glor0"_L1, "glor0"_L1},
@@ -120,12 +119,10 @@ QString CenturyTitleHead(const QString &selection)
 
 PanelDocument DescriptionDocument(const QString &selection)
 {
-    for (const DescriptionRow &row : descriptionRows) {
-        if (selection == row.caption)
-            return {LowerDir + row.file, LowerDir, TitleHead + row.title};
-    }
-    const QString dir = IsMillenniumYear(selection) ? UpperDir : LowerDir;
-    return {dir + yearFileCode(selection) + u"desc.rtf"_s, LowerDir,
+    if (const CollectionRow *row = rowOf(descriptionRows, selection))
+        return {LowerTextDir + row->first, LowerTextDir, TitleHead + row->second};
+    const QString dir = IsMillenniumYear(selection) ? UpperDir : LowerTextDir;
+    return {dir + yearFileCode(selection) + u"desc.rtf"_s, LowerTextDir,
             yearTitle(selection, u" Description"_s)};
 }
 
@@ -137,36 +134,39 @@ PanelDocument ColorsDocument(const QString &selection)
 PanelDocument OptionsDocument(const QString &selection)
 {
     const QString file = IsMillenniumYear(selection) ? u"OPTS.rtf"_s : u"opts.rtf"_s;
-    return colorsOrOptions(selection, file, u" Options"_s, LowerDir);
+    return colorsOrOptions(selection, file, u" Options"_s, LowerTextDir);
 }
 
 PanelDocument StatsDocument(const QString &selection)
 {
-    for (const SpecificationsRow &row : specificationsRows) {
-        if (selection == row.caption)
-            return {LowerDir + row.file, LowerDir, TitleHead + selection + u" Specifications"_s};
-    }
+    if (const CollectionRow *row = rowOf(statsRows, selection))
+        return {LowerTextDir + row->first, LowerTextDir,
+                TitleHead + selection + u" Specifications"_s};
     if (IsMillenniumYear(selection))
-        return {UpperDir + MillenniumCodeOf(selection) + u"engines.rtf"_s, LowerDir,
+        return {UpperDir + MillenniumCodeOf(selection) + u"engines.rtf"_s, LowerTextDir,
                 yearTitle(selection, u" Statistics"_s)};
-    return {LowerDir + YearCodeOf(selection) + u"engines.rtf"_s, LowerDir,
+    return {LowerTextDir + YearCodeOf(selection) + u"engines.rtf"_s, LowerTextDir,
             yearTitle(selection, u" Engines"_s)};
 }
 
 PanelDocument NostalgiaDocument(const QString &selection)
 {
-    return {LowerDir + u"nostalgia"_s + YearCodeOf(selection) + u".rtf"_s, LowerDir,
+    return {LowerTextDir + u"nostalgia"_s + YearCodeOf(selection) + u".rtf"_s, LowerTextDir,
             u"The Zarvick Gallerion     Nostalgia "_s + selection.left(4)};
 }
 
 QString DetailsFileName(const QString &selection, int photoNumber)
 {
-    for (const DetailsRow &row : detailsRows) {
-        if (selection == row.caption)
-            return QString(photoNumber < 5 ? row.belowFive : row.fromFive) +
-                   QString::number(2 * photoNumber) + u".rtf"_s;
-    }
-    return {};
+    const CollectionRow *row = rowOf(detailsRows, selection);
+    if (!row)
+        return {};
+    return QString(photoNumber < 5 ? row->first : row->second) + QString::number(2 * photoNumber) +
+           u".rtf"_s;
+}
+
+bool IsNothingOpen(const QString &selection)
+{
+    return selection == NothingOpenCaption;
 }
 
 int PhotoNumberOf(const QString &caption)

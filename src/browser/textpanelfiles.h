@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1String>
 #include <QString>
 
 namespace gallerion {
@@ -7,6 +8,12 @@ namespace gallerion {
 // The file-name rules of the year text panels. A selection S is the caption of
 // panYear: "panYear" while nothing is open, a year "1964" ... "2001", or a
 // collection name with its trailing blank. Paths are the part after DiscRoot.
+
+// panYear's caption while nothing is open.
+inline constexpr QLatin1String NothingOpenCaption{"panYear"};
+bool IsNothingOpen(const QString &selection);
+// Where the lower-case texts live: "\richtext\".
+inline const QString LowerTextDir = QStringLiteral("\\richtext\\");
 
 // What a panel shows in the document viewer: the path whose file is looked up
 // on the disc, the directory the found name is loaded from, and the caption.

@@ -57,7 +57,7 @@ QString TextPanels::selection() const
 
 bool TextPanels::nothingOpen() const
 {
-    return selection() == "panYear"_L1;
+    return IsNothingOpen(selection());
 }
 
 void TextPanels::fail(const QString &errorCode)
@@ -140,7 +140,7 @@ void TextPanels::showDetails(const QString &fileName)
     box->raise();
     box->resize(DetailsWidth, DetailsHeight);
     placeDetails();
-    if (!loadDetails(m_state.DiscRoot + u"\\richtext\\"_s + fileName)) {
+    if (!loadDetails(m_state.DiscRoot + LowerTextDir + fileName)) {
         fail(StatsError);
         return;
     }

@@ -9,16 +9,16 @@ namespace gallerion {
 
 DriveTable DriveTable::fromEnvironment()
 {
-    const QString spec = qEnvironmentVariable("GALLERION_DRIVES");
+    const QString text = qEnvironmentVariable("GALLERION_DRIVES");
     if (qEnvironmentVariableIsSet("GALLERION_DRIVES"))
-        return parse(spec);
+        return parse(text);
     return fromMountPoints(mountedVolumeDirectories());
 }
 
-DriveTable DriveTable::parse(const QString &spec)
+DriveTable DriveTable::parse(const QString &text)
 {
     DriveTable table;
-    const QStringList items = spec.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    const QStringList items = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString &item : items) {
         const qsizetype eq = item.indexOf(QLatin1Char('='));
         if (eq != 1)

@@ -13,7 +13,7 @@ class DriveTable
 {
 public:
     static DriveTable fromEnvironment();
-    static DriveTable parse(const QString &spec);
+    static DriveTable parse(const QString &text);
     static DriveTable fromMountPoints(QStringList mountPoints);
 
     // The native directory of a letter, or an empty text for an absent drive.

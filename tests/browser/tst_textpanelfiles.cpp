@@ -1,5 +1,6 @@
 #include "browser/textpanelfiles.h"
 
+#include <QHash>
 #include <QTest>
 
 using namespace gallerion;
@@ -20,12 +21,9 @@ class TextPanelFilesTest : public QObject
 private slots:
     void yearCodes_data();
     void yearCodes();
-    void description_data();
-    void description();
-    void stats_data();
-    void stats();
-    void colorsAndOptions_data();
-    void colorsAndOptions();
+    // Description, stats, colors and options: one rule each, the same checks.
+    void panelDocument_data();
+    void panelDocument();
     void nostalgia();
     void detailsFileName_data();
     void detailsFileName();
@@ -60,102 +58,92 @@ void TextPanelFilesTest::yearCodes()
         QCOMPARE(MillenniumCodeOf(selection), u"a"_s + selection.right(1));
 }
 
-void TextPanelFilesTest::description_data()
+void TextPanelFilesTest::panelDocument_data()
 {
+    QTest::addColumn<QString>("panel");
     QTest::addColumn<QString>("selection");
     QTest::addColumn<QString>("lookup");
+    QTest::addColumn<QString>("loadDir");
     QTest::addColumn<QString>("title");
-    QTest::newRow("nothing open") << u"panYear"_s << u"\\richtext\\intro.rtf"_s
-                                  << head(7) + u"Introduction"_s;
-    QTest::newRow("1967") << u"1967"_s << u"\\richtext\\67desc.rtf"_s
-                          << head(7) + u"1967 Description"_s;
-    QTest::newRow("2000") << u"2000"_s << u"\\RichText\\a0desc.rtf"_s
-                          << head(5) + u"2000 Description"_s;
-    QTest::newRow("2001") << u"2001"_s << u"\\RichText\\a1desc.rtf"_s
-                          << head(5) + u"2001 Description"_s;
-    QTest::newRow("cycle's 1964") << u"1964 "_s << u"\\richtext\\64desc.rtf"_s
-                                  << head(7) + u"1964 Description"_s;
-    QTest::newRow("stamps") << u"Zarvick Postage Stamps "_s << u"\\richtext\\stamps.rtf"_s
-                            << head(7) + u"Zarvick Postage Stamps "_s;
-    QTest::newRow("calendars") << u"Zarvick Calendars "_s << u"\\richtext\\carstuff.rtf"_s
-                               << head(7) + u"Zarvick Calendars "_s;
-    QTest::newRow("signs") << u"Zarvick Metal Signs "_s << u"\\richtext\\desperat.rtf"_s
-                           << head(7) + u"Zarvick Metal Signs "_s;
-    QTest::newRow("prototypes") << u"Early Zarvick Prototypes "_s << u"\\richtext\\ptdesc.rtf"_s
-                                << head(7) + u"Early Zarvick Prototypes Description "_s;
-    QTest::newRow("super stallion") << u"Zarvick Super Stallion "_s << u"\\richtext\\msdesc.rtf"_s
-                                    << head(7) + u"Zarvick Super Stallion "_s;
-}
-
-void TextPanelFilesTest::description()
-{
-    QFETCH(QString, selection);
-    QFETCH(QString, lookup);
-    QFETCH(QString, title);
-    const PanelDocument document = DescriptionDocument(selection);
-    QCOMPARE(document.lookupPath, lookup);
-    QCOMPARE(document.loadDir, u"\\richtext\\"_s);
-    QCOMPARE(document.title, title);
-}
-
-void TextPanelFilesTest::stats_data()
-{
-    QTest::addColumn<QString>("selection");
-    QTest::addColumn<QString>("lookup");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("1967") << u"1967"_s << u"\\richtext\\67engines.rtf"_s
-                          << head(7) + u"1967 Engines"_s;
-    QTest::newRow("2001") << u"2001"_s << u"\\RichText\\a1engines.rtf"_s
-                          << head(5) + u"2001 Statistics"_s;
-    QTest::newRow("dravent") << u"The Classic Dravent "_s << u"\\richtext\\dvstats.rtf"_s
-                             << head(7) + u"The Classic Dravent  Specifications"_s;
-    QTest::newRow("mach III") << u"Zarvick Mach III "_s << u"\\richtext\\m3stats.rtf"_s
-                              << head(7) + u"Zarvick Mach III  Specifications"_s;
+    QTest::newRow("description nothing open")
+        << u"description"_s << u"panYear"_s << u"\\richtext\\intro.rtf"_s << u"\\richtext\\"_s
+        << head(7) + u"Introduction"_s;
+    QTest::newRow("description 1967")
+        << u"description"_s << u"1967"_s << u"\\richtext\\67desc.rtf"_s << u"\\richtext\\"_s
+        << head(7) + u"1967 Description"_s;
+    QTest::newRow("description 2000")
+        << u"description"_s << u"2000"_s << u"\\RichText\\a0desc.rtf"_s << u"\\richtext\\"_s
+        << head(5) + u"2000 Description"_s;
+    QTest::newRow("description 2001")
+        << u"description"_s << u"2001"_s << u"\\RichText\\a1desc.rtf"_s << u"\\richtext\\"_s
+        << head(5) + u"2001 Description"_s;
+    QTest::newRow("description cycle's 1964")
+        << u"description"_s << u"1964 "_s << u"\\richtext\\64desc.rtf"_s << u"\\richtext\\"_s
+        << head(7) + u"1964 Description"_s;
+    QTest::newRow("description stamps")
+        << u"description"_s << u"Zarvick Postage Stamps "_s << u"\\richtext\\stamps.rtf"_s
+        << u"\\richtext\\"_s << head(7) + u"Zarvick Postage Stamps "_s;
+    QTest::newRow("description calendars")
+        << u"description"_s << u"Zarvick Calendars "_s << u"\\richtext\\carstuff.rtf"_s
+        << u"\\richtext\\"_s << head(7) + u"Zarvick Calendars "_s;
+    QTest::newRow("description signs")
+        << u"description"_s << u"Zarvick Metal Signs "_s << u"\\richtext\\desperat.rtf"_s
+        << u"\\richtext\\"_s << head(7) + u"Zarvick Metal Signs "_s;
+    QTest::newRow("description prototypes")
+        << u"description"_s << u"Early Zarvick Prototypes "_s << u"\\richtext\\ptdesc.rtf"_s
+        << u"\\richtext\\"_s << head(7) + u"Early Zarvick Prototypes Description "_s;
+    QTest::newRow("description super stallion")
+        << u"description"_s << u"Zarvick Super Stallion "_s << u"\\richtext\\msdesc.rtf"_s
+        << u"\\richtext\\"_s << head(7) + u"Zarvick Super Stallion "_s;
+    QTest::newRow("stats 1967") << u"stats"_s << u"1967"_s << u"\\richtext\\67engines.rtf"_s
+                                << u"\\richtext\\"_s << head(7) + u"1967 Engines"_s;
+    QTest::newRow("stats 2001") << u"stats"_s << u"2001"_s << u"\\RichText\\a1engines.rtf"_s
+                                << u"\\richtext\\"_s << head(5) + u"2001 Statistics"_s;
+    QTest::newRow("stats dravent")
+        << u"stats"_s << u"The Classic Dravent "_s << u"\\richtext\\dvstats.rtf"_s
+        << u"\\richtext\\"_s << head(7) + u"The Classic Dravent  Specifications"_s;
+    QTest::newRow("stats mach III")
+        << u"stats"_s << u"Zarvick Mach III "_s << u"\\richtext\\m3stats.rtf"_s << u"\\richtext\\"_s
+        << head(7) + u"Zarvick Mach III  Specifications"_s;
     // In neither table: a name that cannot exist, so the lookup fails.
-    QTest::newRow("plates") << u"Franklin Mint Collector Plates "_s
-                            << u"\\richtext\\anengines.rtf"_s << head(7) + u"19an Engines"_s;
+    QTest::newRow("stats plates") << u"stats"_s << u"Franklin Mint Collector Plates "_s
+                                  << u"\\richtext\\anengines.rtf"_s << u"\\richtext\\"_s
+                                  << head(7) + u"19an Engines"_s;
+    QTest::newRow("colors 1967") << u"colors"_s << u"1967"_s << u"\\RichText\\67colors.rtf"_s
+                                 << u"\\RichText\\"_s << head(7) + u"1967"_s + u" Colors"_s;
+    QTest::newRow("options 1967") << u"options"_s << u"1967"_s << u"\\richtext\\67opts.rtf"_s
+                                  << u"\\RichText\\"_s << head(7) + u"1967"_s + u" Options"_s;
+    QTest::newRow("colors 2000") << u"colors"_s << u"2000"_s << u"\\RichText\\a0colors.rtf"_s
+                                 << u"\\RichText\\"_s << head(5) + u"2000"_s + u" Colors"_s;
+    QTest::newRow("options 2000") << u"options"_s << u"2000"_s << u"\\RichText\\a0OPTS.rtf"_s
+                                  << u"\\RichText\\"_s << head(5) + u"2000"_s + u" Options"_s;
+    // The caption's own blank and the suffix's make two.
+    QTest::newRow("colors dravent")
+        << u"colors"_s << u"The Classic Dravent "_s << u"\\RichText\\dvcolors.rtf"_s
+        << u"\\RichText\\"_s << head(7) + u"The Classic Dravent "_s + u" Colors"_s;
+    QTest::newRow("options dravent")
+        << u"options"_s << u"The Classic Dravent "_s << u"\\RichText\\dvopts.rtf"_s
+        << u"\\RichText\\"_s << head(7) + u"The Classic Dravent "_s + u" Options"_s;
 }
 
-void TextPanelFilesTest::stats()
+void TextPanelFilesTest::panelDocument()
 {
+    QFETCH(QString, panel);
     QFETCH(QString, selection);
     QFETCH(QString, lookup);
+    QFETCH(QString, loadDir);
     QFETCH(QString, title);
-    const PanelDocument document = StatsDocument(selection);
+    const QHash<QString, PanelDocument (*)(const QString &)> rules{
+        {u"description"_s, DescriptionDocument},
+        {u"stats"_s, StatsDocument},
+        {u"colors"_s, ColorsDocument},
+        {u"options"_s, OptionsDocument},
+    };
+    QVERIFY(rules.contains(panel));
+    const PanelDocument document = rules.value(panel)(selection);
     QCOMPARE(document.lookupPath, lookup);
-    QCOMPARE(document.loadDir, u"\\richtext\\"_s);
+    QCOMPARE(document.loadDir, loadDir);
     QCOMPARE(document.title, title);
-}
-
-void TextPanelFilesTest::colorsAndOptions_data()
-{
-    QTest::addColumn<QString>("selection");
-    QTest::addColumn<QString>("colors");
-    QTest::addColumn<QString>("options");
-    QTest::addColumn<QString>("titleHead");
-    QTest::newRow("1967") << u"1967"_s << u"\\RichText\\67colors.rtf"_s
-                          << u"\\richtext\\67opts.rtf"_s << head(7) + u"1967"_s;
-    QTest::newRow("2000") << u"2000"_s << u"\\RichText\\a0colors.rtf"_s
-                          << u"\\RichText\\a0OPTS.rtf"_s << head(5) + u"2000"_s;
-    // The caption's own blank and the suffix's make two.
-    QTest::newRow("dravent") << u"The Classic Dravent "_s << u"\\RichText\\dvcolors.rtf"_s
-                             << u"\\RichText\\dvopts.rtf"_s << head(7) + u"The Classic Dravent "_s;
-}
-
-void TextPanelFilesTest::colorsAndOptions()
-{
-    QFETCH(QString, selection);
-    QFETCH(QString, colors);
-    QFETCH(QString, options);
-    QFETCH(QString, titleHead);
-    const PanelDocument colorsDocument = ColorsDocument(selection);
-    QCOMPARE(colorsDocument.lookupPath, colors);
-    QCOMPARE(colorsDocument.loadDir, u"\\RichText\\"_s);
-    QCOMPARE(colorsDocument.title, titleHead + u" Colors"_s);
-    const PanelDocument optionsDocument = OptionsDocument(selection);
-    QCOMPARE(optionsDocument.lookupPath, options);
-    QCOMPARE(optionsDocument.loadDir, u"\\RichText\\"_s);
-    QCOMPARE(optionsDocument.title, titleHead + u" Options"_s);
 }
 
 void TextPanelFilesTest::nostalgia()

@@ -14,24 +14,8 @@ using namespace gallerion::test;
 
 namespace {
 
-const QString Form1 = QStringLiteral("Form1");
 const QString CopyQuestion =
     QStringLiteral("Would you like to copy this image to the Windows Clipboard?");
-
-template <typename T = QWidget> T *control(const QString &name)
-{
-    return controlOf<T>(Form1, name);
-}
-
-void click(const char *button)
-{
-    control<QPushButton>(QLatin1String(button))->click();
-}
-
-void clickYear(int index)
-{
-    control<QPushButton>(QStringLiteral("cmdYR(%1)").arg(index))->click();
-}
 
 QLabel *picture(const char *name)
 {
@@ -43,26 +27,6 @@ QString shownPath(const char *name)
 {
     QLabel *box = picture(name);
     return box->isVisible() ? box->property("picturePath").toString() : QString();
-}
-
-// Runs the program on a view of the sample disc and the given steps once the
-// main window shows; the program ends after the last step.
-void runOnDisc(DiscFixture &fixture, const std::function<void()> &steps)
-{
-    fixture.useDisc();
-    Script script;
-    script.then(shortenSplash).then(mainWindowShown, [&] {
-        steps();
-        closeMainWindow();
-    });
-    runProgram();
-    QVERIFY2(script.finished(), qPrintable(script.failure()));
-}
-
-void runOnSampleDisc(const std::function<void()> &steps)
-{
-    DiscFixture fixture;
-    runOnDisc(fixture, steps);
 }
 
 } // namespace
@@ -93,7 +57,7 @@ void ArtworkTest::lastYearLoadsItsThreePictures()
     runOnSampleDisc([&] {
         clickYear(38);
         for (const char *button : {"cmdClipArt", "cmdEmblem", "cmdScript"})
-            click(button);
+            click(QLatin1String(button));
         for (const char *name : {"picClipArt", "picEmblem", "picScript"}) {
             paths << shownPath(name);
             boxes << picture(name)->geometry();
@@ -138,12 +102,12 @@ void ArtworkTest::shownPicturesFollowTheSelection()
     runOnSampleDisc([&] {
         clickYear(3);
         for (const char *button : {"cmdClipArt", "cmdEmblem", "cmdScript"})
-            click(button);
+            click(QLatin1String(button));
         clickYear(37);
         afterYear << shownPath("picClipArt") << shownPath("picEmblem") << shownPath("picScript");
-        topLevel(Form1)->findChild<QAction *>(QStringLiteral("mnuSpecial(2)"))->trigger();
+        menuEntry(QStringLiteral("mnuSpecial(2)"))->trigger();
         afterDravent << shownPath("picClipArt") << shownPath("picEmblem") << shownPath("picScript");
-        topLevel(Form1)->findChild<QAction *>(QStringLiteral("mnuSpecial(3)"))->trigger();
+        menuEntry(QStringLiteral("mnuSpecial(3)"))->trigger();
         afterCollection << shownPath("picClipArt") << shownPath("picEmblem")
                         << shownPath("picScript");
     });
@@ -161,7 +125,7 @@ void ArtworkTest::emblemButtonShowsThenHides()
     bool shownSecond = true;
     QString focus;
     runOnSampleDisc([&] {
-        topLevel(Form1)->activateWindow();
+        mainWindow()->activateWindow();
         clickYear(4);
         click("cmdEmblem");
         shownFirst = picture("picEmblem")->isVisible();
@@ -182,7 +146,7 @@ void ArtworkTest::missingEmblemReportsAndShowsNothing()
     bool shown = true;
     bool enabled = false;
     QString code;
-    runOnDisc(fixture, [&] {
+    runOnMainWindow(fixture, [&] {
         clickYear(3);
         click("cmdEmblem");
         clickYear(4);
@@ -190,7 +154,7 @@ void ArtworkTest::missingEmblemReportsAndShowsNothing()
         code = programState()->ErrorCode;
         click("cmdEmblem");
         shown = shown || picture("picEmblem")->isVisible();
-        enabled = topLevel(Form1)->isEnabled();
+        enabled = mainWindow()->isEnabled();
     });
     // Once when 1967 took over the shown emblem, once from the button.
     QCOMPARE(boxes.texts().size(), 2);
@@ -208,7 +172,7 @@ void ArtworkTest::missingClipArtOfNextYearTakesItAway()
     fixture.removeDiscFile(QStringLiteral("Clipart/68clip.jpg"));
     QString before;
     bool shownAfter = true;
-    runOnDisc(fixture, [&] {
+    runOnMainWindow(fixture, [&] {
         clickYear(4);
         click("cmdClipArt");
         before = shownPath("picClipArt");

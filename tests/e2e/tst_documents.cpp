@@ -14,32 +14,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QWidget *form()
-{
-    return topLevel(u"Form1"_s);
-}
-
-QAction *menuEntry(const QString &name)
-{
-    return form()->findChild<QAction *>(name);
-}
-
-QWidget *viewer()
-{
-    return topLevel(u"txtForm"_s);
-}
-
-bool viewerShown()
-{
-    return viewer() && viewer()->isVisible();
-}
-
-QString focused()
-{
-    QWidget *widget = form()->focusWidget();
-    return widget ? widget->objectName() : QString();
-}
-
 // What the viewer showed for one opening.
 struct Seen
 {
@@ -51,44 +25,22 @@ struct Seen
 
 Seen readViewer()
 {
+    QWidget *viewer = documentViewer();
     Seen seen;
-    seen.title = viewer()->windowTitle();
-    seen.file = viewer()->findChild<RichTextBox *>(u"rtbText"_s)->fileName();
-    seen.printEnabled = viewer()->findChild<QWidget *>(u"cmdPrint"_s)->isEnabled();
-    seen.sparesHidden = viewer()->findChild<QWidget *>(u"SSCommand2"_s)->isHidden() &&
-                        viewer()->findChild<QWidget *>(u"SSCommand3"_s)->isHidden();
+    seen.title = viewer->windowTitle();
+    seen.file = viewer->findChild<RichTextBox *>(u"rtbText"_s)->fileName();
+    seen.printEnabled = viewer->findChild<QWidget *>(u"cmdPrint"_s)->isEnabled();
+    seen.sparesHidden = viewer->findChild<QWidget *>(u"SSCommand2"_s)->isHidden() &&
+                        viewer->findChild<QWidget *>(u"SSCommand3"_s)->isHidden();
     return seen;
-}
-
-void clickClose()
-{
-    viewer()->findChild<QPushButton *>(u"SSCommand1"_s)->click();
 }
 
 // Adds the steps that open a document from its menu entry, record what the
 // viewer shows and close it with its close button.
 void openAndClose(Script &script, const QString &menu, QList<Seen> *seen)
 {
-    script.thenStart([menu] { menuEntry(menu)->trigger(); })
-        .then(viewerShown,
-              [seen] {
-                  seen->append(readViewer());
-                  clickClose();
-              })
-        .then([] { return !viewer(); }, [] {});
-}
-
-// Runs the program on a disc, waits for the main window and then the steps
-// the test added; the program ends after the last one.
-void runScript(const DiscFixture &fixture, const std::function<void(Script &)> &steps)
-{
-    fixture.useDisc();
-    Script script;
-    script.then(shortenSplash).then(mainWindowShown, [] {});
-    steps(script);
-    script.then(closeMainWindow);
-    runProgram();
-    QVERIFY2(script.finished() && script.failure().isEmpty(), qPrintable(script.failure()));
+    openAndCloseDocument(
+        script, [menu] { menuEntry(menu)->trigger(); }, [seen] { seen->append(readViewer()); });
 }
 
 } // namespace
@@ -110,7 +62,7 @@ void DocumentsTest::everyAvailableDocumentOpensWithItsTitle()
     DiscFixture fixture;
     QStringList menus;
     QList<Seen> seen;
-    runScript(fixture, [&](Script &script) {
+    runWithMainWindow(fixture, [&](Script &script) {
         script.then([&] {
             for (const DocumentRow &row : DocumentTable()) {
                 if (menuEntry(row.menuName)->isEnabled())
@@ -140,7 +92,7 @@ void DocumentsTest::unavailableEntriesStayOff()
 {
     DiscFixture fixture;
     QString states;
-    runScript(fixture, [&](Script &script) {
+    runWithMainWindow(fixture, [&](Script &script) {
         script.then([&] {
             for (const char *name : {"mnuMisc(1)", "mnuMisc(3)", "mnuWhatsNew", "mnuMisc(2)"})
                 states += menuEntry(QLatin1String(name))->isEnabled() ? u'Y' : u'N';
@@ -154,7 +106,7 @@ void DocumentsTest::noticeTitleDoesNotStick()
     DiscFixture fixture;
     QList<Seen> seen;
     QString documentTitle;
-    runScript(fixture, [&](Script &script) {
+    runWithMainWindow(fixture, [&](Script &script) {
         openAndClose(script, u"mnuNotice"_s, &seen);
         openAndClose(script, u"mnuMag(2)"_s, &seen);
         script.then([&] { documentTitle = programState()->DocumentTitle; });
@@ -175,14 +127,15 @@ void DocumentsTest::missingGlossaryReportsWithoutViewer()
     bool viewerEverShown = false;
     QString code;
     QString workPath;
-    runScript(fixture, [&](Script &script) {
+    runWithMainWindow(fixture, [&](Script &script) {
         script.then([&] {
             // The box is answered inside the trigger; a viewer would show first.
             QTimer watch;
-            QObject::connect(&watch, &QTimer::timeout, [&] { viewerEverShown |= viewerShown(); });
+            QObject::connect(&watch, &QTimer::timeout,
+                             [&] { viewerEverShown |= documentViewerShown(); });
             watch.start(5);
             menuEntry(u"mnuMisc(2)"_s)->trigger();
-            viewerEverShown |= viewer() != nullptr;
+            viewerEverShown |= documentViewer() != nullptr;
             code = programState()->ErrorCode;
             workPath = programState()->WorkPath;
         });
@@ -200,11 +153,11 @@ void DocumentsTest::closingAfterLastYearFocusesFirstYear()
     QList<Seen> seen;
     QString focusBefore;
     QString focusAfter;
-    runScript(fixture, [&](Script &script) {
+    runWithMainWindow(fixture, [&](Script &script) {
         script.then([&] {
-            form()->findChild<QPushButton *>(u"cmdYR(38)"_s)->click();
+            clickYear(38);
             // Somewhere else, so that only the close button can move it back.
-            form()->findChild<QWidget *>(u"cmdYR(20)"_s)->setFocus();
+            control(u"cmdYR(20)"_s)->setFocus();
             focusBefore = focused();
         });
         openAndClose(script, u"mnuBooks"_s, &seen);

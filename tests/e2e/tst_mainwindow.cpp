@@ -15,30 +15,9 @@ using namespace gallerion::test;
 
 namespace {
 
-QWidget *form()
-{
-    return topLevel(QStringLiteral("Form1"));
-}
-
-template <typename T = QWidget> T *control(const QString &name)
-{
-    return form()->findChild<T *>(name);
-}
-
 QString caption()
 {
     return control<QLabel>(QStringLiteral("panYear"))->text();
-}
-
-void clickYear(int index)
-{
-    control<QPushButton>(QStringLiteral("cmdYR(%1)").arg(index))->click();
-}
-
-QString focused()
-{
-    QWidget *widget = form()->focusWidget();
-    return widget ? widget->objectName() : QString();
 }
 
 void leftClickPhoto()
@@ -55,21 +34,6 @@ QString panelState()
                              "cmdEmblem", "cmdAd", "cmdNostalgia", "cmdClipArt"})
         state += control(QLatin1String(name))->isEnabled() ? QLatin1Char('Y') : QLatin1Char('N');
     return state;
-}
-
-// Runs the program on the sample disc and the given steps once the main
-// window shows; the program ends after the last step.
-void runOnSampleDisc(const std::function<void()> &steps, const QStringList &arguments = {})
-{
-    DiscFixture fixture;
-    fixture.useDisc();
-    Script script;
-    script.then(shortenSplash).then(mainWindowShown, [&] {
-        steps();
-        closeMainWindow();
-    });
-    runProgram(arguments);
-    QVERIFY2(script.finished(), qPrintable(script.failure()));
 }
 
 } // namespace
@@ -102,7 +66,7 @@ void MainWindowTest::lastYearButtonFocusesFirst()
     QString focus;
     int selected = 0;
     runOnSampleDisc([&] {
-        form()->activateWindow();
+        mainWindow()->activateWindow();
         clickYear(38);
         shown = caption();
         code = programState()->CurrentEntryCode;
@@ -126,7 +90,7 @@ void MainWindowTest::yearWithoutPhotosReportsMissingPhoto()
         clickYear(10);
         shown = caption();
         photoVisible = control(QStringLiteral("Image4"))->isVisible();
-        enabled = form()->isEnabled();
+        enabled = mainWindow()->isEnabled();
     });
     QCOMPARE(boxes.texts().size(), 1);
     QVERIFY(boxes.texts().first().startsWith(QStringLiteral("Error number: ER023")));
@@ -141,7 +105,7 @@ void MainWindowTest::firstBackgroundClickOpensFirstYearOnce()
     QString afterSecond;
     int selected = 0;
     runOnSampleDisc([&] {
-        QWidget *background = qobject_cast<QMainWindow *>(form())->centralWidget();
+        QWidget *background = qobject_cast<QMainWindow *>(mainWindow())->centralWidget();
         QTest::mouseClick(background, Qt::LeftButton, {}, QPoint(2, 2));
         afterFirst = caption();
         selected = programState()->SelectedYearButton;
@@ -177,7 +141,7 @@ void MainWindowTest::fileNameDisplay()
     QString menuCaption;
     bool visible = false;
     runOnSampleDisc([&] {
-        QAction *names = form()->findChild<QAction *>(QStringLiteral("mnuNames"));
+        QAction *names = menuEntry(QStringLiteral("mnuNames"));
         before = names->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled");
         clickYear(37);
         names->trigger();
@@ -238,7 +202,7 @@ void MainWindowTest::menuCollectionsOpenAsCollections()
     int selected = -1;
     runOnSampleDisc([&] {
         for (const char *name : {"mnuSpecial(2)", "mnuStuff(2)", "mnuStuff(8)"}) {
-            form()->findChild<QAction *>(QLatin1String(name))->trigger();
+            menuEntry(QLatin1String(name))->trigger();
             states << caption() + panelState();
             statsCaptions << control<QPushButton>(QStringLiteral("cmdStats"))->text();
         }
@@ -259,7 +223,7 @@ void MainWindowTest::stampsAreFollowedByFirstYear()
     QString next;
     int selected = 0;
     runOnSampleDisc([&] {
-        form()->findChild<QAction *>(QStringLiteral("mnuStuff(7)"))->trigger();
+        menuEntry(QStringLiteral("mnuStuff(7)"))->trigger();
         leftClickPhoto();
         next = caption();
         selected = programState()->SelectedYearButton;
@@ -273,8 +237,8 @@ void MainWindowTest::placementIsSavedUnlessMinimised()
     TraceLog trace;
     QRect first;
     runOnSampleDisc([&] {
-        form()->setGeometry(30, 40, 900, 640);
-        first = form()->frameGeometry();
+        mainWindow()->setGeometry(30, 40, 900, 640);
+        first = mainWindow()->frameGeometry();
     });
     const auto saved = trace.lines(QStringLiteral("settings"));
     QCOMPARE(saved.last().value(QStringLiteral("key")).toString(), QStringLiteral("MainHeight"));
@@ -282,8 +246,8 @@ void MainWindowTest::placementIsSavedUnlessMinimised()
 
     QRect restored;
     runOnSampleDisc([&] {
-        restored = form()->geometry();
-        form()->showMinimized();
+        restored = mainWindow()->geometry();
+        mainWindow()->showMinimized();
     });
     QCOMPARE(restored.size(), QSize(900, 640));
     const auto writes = trace.lines(QStringLiteral("settings"));
@@ -300,7 +264,7 @@ void MainWindowTest::neverAvailableEntriesStayDisabled()
         for (const char *name :
              {"mnuMisc(1)", "mnuMisc(3)", "mnuWhatsNew", "mnuSysInfo", "mnuArt(1)", "mnuArt(2)",
               "mnuArt(3)", "mnuArtwork", "mnuExit", "mnuStuff(1)", "mnuSpecial(5)"}) {
-            if (form()->findChild<QAction *>(QLatin1String(name))->isEnabled())
+            if (menuEntry(QLatin1String(name))->isEnabled())
                 enabled << QLatin1String(name);
         }
     });

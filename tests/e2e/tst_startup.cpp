@@ -52,8 +52,7 @@ void StartupTest::discOnSecondDriveAfterEmptyOne()
         photos = programState()->PhotoRoot;
         closeMainWindow();
     });
-    QCOMPARE(runProgram(), 0);
-    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    QCOMPARE(runScript(script), 0);
     QCOMPARE(disc, QStringLiteral("F:"));
     QCOMPARE(photos, QStringLiteral("F:"));
     QVERIFY(boxes.texts().isEmpty());
@@ -109,8 +108,7 @@ void StartupTest::retryFindsDiscThatAppeared()
             disc = programState()->DiscRoot;
             closeMainWindow();
         });
-    QCOMPARE(runProgram(), 0);
-    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    QCOMPARE(runScript(script), 0);
     QCOMPARE(boxesSeen, 1);
     QCOMPARE(disc, QStringLiteral("E:"));
 }
@@ -118,52 +116,37 @@ void StartupTest::retryFindsDiscThatAppeared()
 void StartupTest::localContentModeUsesProgramFolder()
 {
     DiscFixture fixture;
-    fixture.useDisc();
     QString disc;
     QString photos;
     bool local = false;
-    Script script;
-    script.then(shortenSplash).then(mainWindowShown, [&] {
-        disc = programState()->DiscRoot;
-        photos = programState()->PhotoRoot;
-        local = programState()->LocalContentMode;
-        closeMainWindow();
-    });
-    runProgram({QStringLiteral("HWI")});
-    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    runOnMainWindow(fixture,
+                    [&] {
+                        disc = programState()->DiscRoot;
+                        photos = programState()->PhotoRoot;
+                        local = programState()->LocalContentMode;
+                    },
+                    {QStringLiteral("HWI")});
     QCOMPARE(disc, fixture.programDir());
     QCOMPARE(photos, fixture.programDir());
     QVERIFY(local);
 
     // The whole argument text counts: "HWI" with more words is normal mode.
-    Script again;
-    again.then(shortenSplash).then(mainWindowShown, [&] {
-        disc = programState()->DiscRoot;
-        closeMainWindow();
-    });
-    runProgram({QStringLiteral("HWI"), QStringLiteral("x")});
-    QVERIFY2(again.finished(), qPrintable(again.failure()));
+    runOnMainWindow(fixture, [&] { disc = programState()->DiscRoot; },
+                    {QStringLiteral("HWI"), QStringLiteral("x")});
     QCOMPARE(disc, QStringLiteral("E:"));
 }
 
 void StartupTest::secondInstanceIsRefused()
 {
     DiscFixture fixture;
-    fixture.useDisc();
     BoxAnswerer boxes;
     int secondResult = -1;
     bool firstStillRuns = false;
-    Script script;
-    script.then(shortenSplash)
-        .then(mainWindowShown,
-              [&] {
-                  // A second copy started while the first runs.
-                  secondResult = runProgram();
-                  firstStillRuns = mainWindowShown() && !programState()->isEnding();
-              })
-        .then(closeMainWindow);
-    runProgram();
-    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    runOnMainWindow(fixture, [&] {
+        // A second copy started while the first runs.
+        secondResult = runProgram();
+        firstStillRuns = mainWindowShown() && !programState()->isEnding();
+    });
     QCOMPARE(boxes.texts(),
              QStringList{QStringLiteral("The Zarvick Gallerion is already running!")});
     QCOMPARE(boxes.titles(), QStringList{QStringLiteral("The Zarvick Gallerion 2001")});
@@ -175,18 +158,13 @@ void StartupTest::missingStartupSoundIsSilent()
 {
     DiscFixture fixture;
     fixture.removeProgramFile(QStringLiteral("passby.wav"));
-    fixture.useDisc();
     BoxAnswerer boxes;
     QString code;
     QString sound;
-    Script script;
-    script.then(shortenSplash).then(mainWindowShown, [&] {
+    runOnMainWindow(fixture, [&] {
         code = programState()->ErrorCode;
         sound = programState()->SoundFilePath;
-        closeMainWindow();
     });
-    runProgram();
-    QVERIFY2(script.finished(), qPrintable(script.failure()));
     QCOMPARE(code, QStringLiteral("ER055"));
     QCOMPARE(sound, fixture.programDir() + QStringLiteral("\\passby.wav"));
     QVERIFY(boxes.texts().isEmpty());
@@ -195,20 +173,15 @@ void StartupTest::missingStartupSoundIsSilent()
 void StartupTest::startupSoundAndPhotoList()
 {
     DiscFixture fixture;
-    fixture.useDisc();
     TraceLog trace;
     int photoCount = 0;
     QString firstPhoto;
     bool firstClickPending = false;
-    Script script;
-    script.then(shortenSplash).then(mainWindowShown, [&] {
+    runOnMainWindow(fixture, [&] {
         photoCount = programState()->PhotoCount;
         firstPhoto = programState()->PhotoList.value(0);
         firstClickPending = programState()->FirstClickPending;
-        closeMainWindow();
     });
-    runProgram();
-    QVERIFY2(script.finished(), qPrintable(script.failure()));
     QStringList steps;
     for (const QJsonObject &line : trace.lines(QStringLiteral("media"))) {
         if (line.value(QStringLiteral("control")).toString() != QLatin1String("Form2.MMControl1"))

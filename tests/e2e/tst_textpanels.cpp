@@ -14,26 +14,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QWidget *form()
-{
-    return topLevel(u"Form1"_s);
-}
-
-template <typename T = QWidget> T *control(const QString &name)
-{
-    return form()->findChild<T *>(name);
-}
-
-QWidget *viewer()
-{
-    return topLevel(u"txtForm"_s);
-}
-
-bool viewerShown()
-{
-    return viewer() && viewer()->isVisible();
-}
-
 RichTextBox *details()
 {
     return control<RichTextBox>(u"rtbDetails"_s);
@@ -43,11 +23,6 @@ RichTextBox *details()
 QString detailsFile()
 {
     return details()->fileName().section(u'/', -1).toLower();
-}
-
-void click(const QString &name)
-{
-    control<QPushButton>(name)->click();
 }
 
 void nextPhoto()
@@ -70,25 +45,13 @@ struct Seen
 // and close it with its close button.
 void openAndClose(Script &script, const QString &button, QList<Seen> *seen)
 {
-    script.thenStart([button] { click(button); })
-        .then(viewerShown,
-              [seen] {
-                  seen->append({viewer()->windowTitle(),
-                                viewer()->findChild<RichTextBox *>(u"rtbText"_s)->fileName()});
-                  viewer()->findChild<QPushButton *>(u"SSCommand1"_s)->click();
-              })
-        .then([] { return !viewer(); }, [] {});
-}
-
-void runScript(const DiscFixture &fixture, const std::function<void(Script &)> &steps)
-{
-    fixture.useDisc();
-    Script script;
-    script.then(shortenSplash).then(mainWindowShown, [] {});
-    steps(script);
-    script.then(closeMainWindow);
-    runProgram();
-    QVERIFY2(script.finished() && script.failure().isEmpty(), qPrintable(script.failure()));
+    openAndCloseDocument(
+        script, [button] { click(button); },
+        [seen] {
+            QWidget *viewer = documentViewer();
+            seen->append({viewer->windowTitle(),
+                          viewer->findChild<RichTextBox *>(u"rtbText"_s)->fileName()});
+        });
 }
 
 } // namespace
@@ -113,7 +76,7 @@ void TextPanelsTest::nothingOpenShowsIntroductionOnly()
     BoxAnswerer boxes;
     QList<Seen> seen;
     bool otherPanelsQuiet = false;
-    runScript(fixture, [&](Script &script) {
+    runWithMainWindow(fixture, [&](Script &script) {
         openAndClose(script, u"cmdDesc"_s, &seen);
         script.then([&] {
             // These buttons start disabled; pressed anyway they must do nothing.
@@ -121,7 +84,7 @@ void TextPanelsTest::nothingOpenShowsIntroductionOnly()
                 control(QLatin1String(name))->setEnabled(true);
                 click(QLatin1String(name));
             }
-            otherPanelsQuiet = !viewer() && details()->isHidden();
+            otherPanelsQuiet = !documentViewer() && details()->isHidden();
         });
     });
     QCOMPARE(seen.size(), 1);
@@ -136,12 +99,12 @@ void TextPanelsTest::yearPanelsOpenTheirTexts()
     DiscFixture fixture;
     QList<Seen> seen;
     QString focus;
-    runScript(fixture, [&](Script &script) {
-        script.then([] { click(u"cmdYR(4)"_s); });
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.then([] { clickYear(4); });
         for (const char *button :
              {"cmdDesc", "cmdStats", "cmdColors", "cmdOptions", "cmdNostalgia"})
             openAndClose(script, QLatin1String(button), &seen);
-        script.then([&] { focus = form()->focusWidget()->objectName(); });
+        script.then([&] { focus = focused(); });
     });
     const QString head = u"The Zarvick Gallerion       "_s;
     const QList<Seen> expected{
@@ -165,8 +128,8 @@ void TextPanelsTest::millenniumYearUsesItsCode()
     DiscFixture fixture;
     QList<Seen> seen;
     QString workPath;
-    runScript(fixture, [&](Script &script) {
-        script.then([] { click(u"cmdYR(37)"_s); });
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.then([] { clickYear(37); });
         openAndClose(script, u"cmdDesc"_s, &seen);
         script.then([&] { workPath = programState()->WorkPath; });
         openAndClose(script, u"cmdOptions"_s, &seen);
@@ -186,9 +149,9 @@ void TextPanelsTest::detailsFollowThePhoto()
     QString placement;
     QString focusAfterClick;
     bool hiddenByToggle = false;
-    runScript(fixture, [&](Script &script) {
+    runWithMainWindow(fixture, [&](Script &script) {
         script.then([&] {
-            form()->findChild<QAction *>(u"mnuSpecial(1)"_s)->trigger();
+            menuEntry(u"mnuSpecial(1)"_s)->trigger();
             nextPhoto();
             nextPhoto();
             click(u"cmdStats"_s);
@@ -206,7 +169,7 @@ void TextPanelsTest::detailsFollowThePhoto()
             click(u"cmdStats"_s);
             files << control<QLabel>(u"panPhoto"_s)->text() + u' ' + detailsFile();
             QTest::mouseClick(details()->viewport(), Qt::LeftButton);
-            focusAfterClick = form()->focusWidget()->objectName();
+            focusAfterClick = focused();
             files << (details()->isHidden() ? u"hidden"_s : u"shown"_s);
         });
     });
@@ -224,9 +187,9 @@ void TextPanelsTest::detailsNumbersPastFour()
     // enabled; the Danbury models show the switch of prefix from photo 5 on.
     DiscFixture fixture;
     QStringList files;
-    runScript(fixture, [&](Script &script) {
+    runWithMainWindow(fixture, [&](Script &script) {
         script.then([&] {
-            form()->findChild<QAction *>(u"mnuStuff(1)"_s)->trigger();
+            menuEntry(u"mnuStuff(1)"_s)->trigger();
             for (int i = 0; i < 3; ++i)
                 nextPhoto();
             click(u"cmdStats"_s);
@@ -245,11 +208,11 @@ void TextPanelsTest::collectionWithoutStatsReportsEngines()
     DiscFixture fixture;
     BoxAnswerer boxes;
     bool boxShown = true;
-    runScript(fixture, [&](Script &script) {
+    runWithMainWindow(fixture, [&](Script &script) {
         script.then([&] {
-            form()->findChild<QAction *>(u"mnuStuff(9)"_s)->trigger();
+            menuEntry(u"mnuStuff(9)"_s)->trigger();
             click(u"cmdStats"_s);
-            boxShown = details()->isVisible() || viewer();
+            boxShown = details()->isVisible() || documentViewer();
         });
     });
     QVERIFY(!boxes.texts().isEmpty());
@@ -266,11 +229,11 @@ void TextPanelsTest::missingNostalgiaReportsWithoutViewer()
     bool viewerLeft = true;
     bool pointerBusy = true;
     QString code;
-    runScript(fixture, [&](Script &script) {
+    runWithMainWindow(fixture, [&](Script &script) {
         script.then([&] {
-            click(u"cmdYR(4)"_s);
+            clickYear(4);
             click(u"cmdNostalgia"_s);
-            viewerLeft = viewer() != nullptr;
+            viewerLeft = documentViewer() != nullptr;
             pointerBusy = QGuiApplication::overrideCursor() != nullptr;
             code = programState()->ErrorCode;
         });

@@ -11,28 +11,17 @@ using namespace gallerion::test;
 
 namespace {
 
-const QString Form1 = QStringLiteral("Form1");
 const QString Viewer = QStringLiteral("frmScroll");
-
-QWidget *form()
-{
-    return topLevel(Form1);
-}
 
 template <typename T = QWidget> T *inViewer(const char *name)
 {
     return controlOf<T>(Viewer, QLatin1String(name));
 }
 
-void clickYear(int index)
-{
-    controlOf<QPushButton>(Form1, QStringLiteral("cmdYR(%1)").arg(index))->click();
-}
-
 // Opens the advertisement; returns once the viewer has closed.
 void clickAd()
 {
-    controlOf<QPushButton>(Form1, QStringLiteral("cmdAd"))->click();
+    click(QStringLiteral("cmdAd"));
 }
 
 bool viewerShown()
@@ -43,7 +32,7 @@ bool viewerShown()
 // The viewer has closed and the main window takes input again.
 bool viewerGoneAndMainUsable()
 {
-    return !viewerShown() && form()->isEnabled();
+    return !viewerShown() && mainWindow()->isEnabled();
 }
 
 bool scrollViewShown()
@@ -76,18 +65,17 @@ ViewerState readViewer()
     state.workPath = programState()->WorkPath;
     state.childAt = inViewer("picChild")->pos();
     state.scrollView = scrollViewShown();
-    state.mainEnabled = form()->isEnabled();
+    state.mainEnabled = mainWindow()->isEnabled();
     state.horizontal = inViewer<QScrollBar>("HScroll1")->value();
     state.vertical = inViewer<QScrollBar>("VScroll1")->value();
     return state;
 }
 
-// Runs the program with a script whose first step has the main window.
-void runScript(Script &script, DiscFixture &fixture)
+// Adds the steps that open the advertisement, run inside() while it shows and
+// wait until it has closed; inside() must close it.
+void withAdvertisement(Script &script, const std::function<void()> &inside)
 {
-    fixture.useDisc();
-    runProgram();
-    QVERIFY2(script.finished(), qPrintable(script.failure()));
+    script.thenStart(clickAd).then(viewerShown, inside).then(viewerGoneAndMainUsable, [] {});
 }
 
 } // namespace
@@ -115,18 +103,15 @@ void ViewersTest::missingAdvertisementApologises()
     bool enabled = false;
     bool viewerLeft = true;
     QString nextCaption;
-    Script script;
-    script.then(shortenSplash).then(mainWindowShown, [&] {
+    runOnMainWindow(fixture, [&] {
         clickYear(38);
         clickAd();
         workPath = programState()->WorkPath;
-        enabled = form()->isEnabled();
+        enabled = mainWindow()->isEnabled();
         viewerLeft = topLevel(Viewer) != nullptr;
         clickYear(2);
-        nextCaption = controlOf<QLabel>(Form1, QStringLiteral("panYear"))->text();
-        closeMainWindow();
+        nextCaption = control<QLabel>(QStringLiteral("panYear"))->text();
     });
-    runScript(script, fixture);
     QCOMPARE(workPath, QStringLiteral("E:\\ads\\01vazk00.jpg"));
     QCOMPARE(boxes.texts(),
              QStringList{"Sorry!\r\n\r\nThe Year 2001 ad has not yet been released by Vask.\r\n"});
@@ -143,15 +128,12 @@ void ViewersTest::screenSaverListClosesFirst()
     QWidget screenSaverList;
     screenSaverList.setObjectName(QStringLiteral("frmSSPhoto"));
     bool closed = false;
-    Script script;
-    script.then(shortenSplash).then(mainWindowShown, [&] {
+    runOnMainWindow(fixture, [&] {
         screenSaverList.show();
         clickYear(38);
         clickAd();
         closed = !screenSaverList.isVisible();
-        closeMainWindow();
     });
-    runScript(script, fixture);
     QVERIFY(closed);
     QCOMPARE(boxes.texts().size(), 1);
 }
@@ -162,22 +144,18 @@ void ViewersTest::advertisementOpensInScrollView()
     ViewerState open;
     QPoint scrolled;
     bool barsEnabled[2] = {true, true};
-    Script script;
-    script.then(shortenSplash)
-        .then(mainWindowShown, [] { clickYear(37); })
-        .thenStart(clickAd)
-        .then(viewerShown,
-              [&] {
-                  open = readViewer();
-                  // A portrait page of 640 x 1000 is narrower than the viewport.
-                  barsEnabled[0] = inViewer("HScroll1")->isEnabled();
-                  barsEnabled[1] = inViewer("VScroll1")->isEnabled();
-                  inViewer<QScrollBar>("VScroll1")->setValue(120);
-                  scrolled = inViewer("picChild")->pos();
-                  inViewer<QPushButton>("SSCommand1")->click();
-              })
-        .then(viewerGoneAndMainUsable, closeMainWindow);
-    runScript(script, fixture);
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.then([] { clickYear(37); });
+        withAdvertisement(script, [&] {
+            open = readViewer();
+            // A portrait page of 640 x 1000 is narrower than the viewport.
+            barsEnabled[0] = inViewer("HScroll1")->isEnabled();
+            barsEnabled[1] = inViewer("VScroll1")->isEnabled();
+            inViewer<QScrollBar>("VScroll1")->setValue(120);
+            scrolled = inViewer("picChild")->pos();
+            inViewer<QPushButton>("SSCommand1")->click();
+        });
+    });
     QCOMPARE(open.title, QStringLiteral("The Zarvick Gallerion    2000 Advertisement"));
     QCOMPARE(open.picture, QStringLiteral("E:\\ads\\00vazk00.jpg"));
     QCOMPARE(open.workPath, QStringLiteral("E:\\ads\\00vazk00.jpg"));
@@ -193,26 +171,19 @@ void ViewersTest::secondOpeningStartsAfresh()
 {
     DiscFixture fixture;
     ViewerState second;
-    Script script;
-    script.then(shortenSplash)
-        .then(mainWindowShown, [] { clickYear(27); })
-        .thenStart(clickAd)
-        .then(viewerShown,
-              [&] {
-                  inViewer<QScrollBar>("HScroll1")->setValue(200);
-                  inViewer<QScrollBar>("VScroll1")->setValue(100);
-                  QTest::mouseClick(inViewer("picChild"), Qt::LeftButton);
-                  QTest::mousePress(inViewer("Image1"), Qt::RightButton);
-              })
-        .then(viewerGoneAndMainUsable, [] {})
-        .thenStart(clickAd)
-        .then(viewerShown,
-              [&] {
-                  second = readViewer();
-                  QTest::mousePress(inViewer("picChild"), Qt::RightButton);
-              })
-        .then(viewerGoneAndMainUsable, closeMainWindow);
-    runScript(script, fixture);
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.then([] { clickYear(27); });
+        withAdvertisement(script, [&] {
+            inViewer<QScrollBar>("HScroll1")->setValue(200);
+            inViewer<QScrollBar>("VScroll1")->setValue(100);
+            QTest::mouseClick(inViewer("picChild"), Qt::LeftButton);
+            QTest::mousePress(inViewer("Image1"), Qt::RightButton);
+        });
+        withAdvertisement(script, [&] {
+            second = readViewer();
+            QTest::mousePress(inViewer("picChild"), Qt::RightButton);
+        });
+    });
     QVERIFY(second.scrollView);
     QCOMPARE(second.childAt, QPoint(0, 0));
     QCOMPARE(second.horizontal, 0);
@@ -228,29 +199,25 @@ void ViewersTest::landscapeYearZoomsOutToWholeScreen()
     QPoint after;
     bool backInScrollView = false;
     bool stillOpen = false;
-    Script script;
-    script.then(shortenSplash)
-        .then(mainWindowShown, [] { clickYear(27); })
-        .thenStart(clickAd)
-        .then(viewerShown,
-              [&] {
-                  inViewer<QScrollBar>("HScroll1")->setValue(150);
-                  before = inViewer("picChild")->pos();
-                  QTest::mouseClick(inViewer("picChild"), Qt::LeftButton);
-                  fitted = inViewer("Image1")->geometry();
-                  scrollViewHidden = !inViewer("picParent")->isVisible() &&
-                                     !inViewer("HScroll1")->isVisible() &&
-                                     inViewer("Image1")->isVisible();
-                  QTest::mouseClick(inViewer("Image1"), Qt::LeftButton);
-                  backInScrollView = scrollViewShown();
-                  after = inViewer("picChild")->pos();
-                  // A right press on the picture in the scroll view closes it.
-                  QTest::mousePress(inViewer("picChild"), Qt::MiddleButton);
-                  stillOpen = viewerShown();
-                  QTest::mousePress(inViewer("picChild"), Qt::RightButton);
-              })
-        .then(viewerGoneAndMainUsable, closeMainWindow);
-    runScript(script, fixture);
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.then([] { clickYear(27); });
+        withAdvertisement(script, [&] {
+            inViewer<QScrollBar>("HScroll1")->setValue(150);
+            before = inViewer("picChild")->pos();
+            QTest::mouseClick(inViewer("picChild"), Qt::LeftButton);
+            fitted = inViewer("Image1")->geometry();
+            scrollViewHidden = !inViewer("picParent")->isVisible() &&
+                               !inViewer("HScroll1")->isVisible() &&
+                               inViewer("Image1")->isVisible();
+            QTest::mouseClick(inViewer("Image1"), Qt::LeftButton);
+            backInScrollView = scrollViewShown();
+            after = inViewer("picChild")->pos();
+            // A right press on the picture in the scroll view closes it.
+            QTest::mousePress(inViewer("picChild"), Qt::MiddleButton);
+            stillOpen = viewerShown();
+            QTest::mousePress(inViewer("picChild"), Qt::RightButton);
+        });
+    });
     QCOMPARE(fitted, QRect(0, 0, 800, 600));
     QVERIFY(scrollViewHidden);
     QVERIFY(backInScrollView);
@@ -263,19 +230,15 @@ void ViewersTest::portraitYearZoomsOutCentred()
 {
     DiscFixture fixture;
     QRect fitted;
-    Script script;
-    script.then(shortenSplash)
-        .then(mainWindowShown, [] { clickYear(28); })
-        .thenStart(clickAd)
-        .then(viewerShown,
-              [&] {
-                  QTest::mouseClick(inViewer("picChild"), Qt::LeftButton);
-                  fitted = inViewer("Image1")->geometry();
-                  // A right press on the fitted picture closes the viewer.
-                  QTest::mousePress(inViewer("Image1"), Qt::RightButton);
-              })
-        .then(viewerGoneAndMainUsable, closeMainWindow);
-    runScript(script, fixture);
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.then([] { clickYear(28); });
+        withAdvertisement(script, [&] {
+            QTest::mouseClick(inViewer("picChild"), Qt::LeftButton);
+            fitted = inViewer("Image1")->geometry();
+            // A right press on the fitted picture closes the viewer.
+            QTest::mousePress(inViewer("Image1"), Qt::RightButton);
+        });
+    });
     // 0.77 times the screen's height, in the middle of its width.
     QCOMPARE(fitted, QRect(169, 0, 462, 600));
 }

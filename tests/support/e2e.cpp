@@ -4,11 +4,13 @@
 #include "startup/programstate.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTest>
 
 namespace gallerion::test {
 
@@ -115,14 +117,95 @@ bool shortenSplash()
 
 bool mainWindowShown()
 {
-    QWidget *form = topLevel(QStringLiteral("Form1"));
-    return form && form->isVisible();
+    return windowShown(QStringLiteral("Form1"));
 }
 
 void closeMainWindow()
 {
-    if (QWidget *form = topLevel(QStringLiteral("Form1")))
+    if (QWidget *form = mainWindow())
         form->close();
+}
+
+QWidget *mainWindow()
+{
+    return topLevel(QStringLiteral("Form1"));
+}
+
+QString focused()
+{
+    QWidget *widget = mainWindow()->focusWidget();
+    return widget ? widget->objectName() : QString();
+}
+
+void click(const QString &button)
+{
+    control<QPushButton>(button)->click();
+}
+
+void clickYear(int index)
+{
+    click(QStringLiteral("cmdYR(%1)").arg(index));
+}
+
+QAction *menuEntry(const QString &name)
+{
+    return mainWindow()->findChild<QAction *>(name);
+}
+
+QWidget *documentViewer()
+{
+    return topLevel(QStringLiteral("txtForm"));
+}
+
+bool documentViewerShown()
+{
+    return windowShown(QStringLiteral("txtForm"));
+}
+
+void openAndCloseDocument(Script &script, const std::function<void()> &open,
+                          const std::function<void()> &record)
+{
+    script.thenStart(open)
+        .then(documentViewerShown,
+              [record] {
+                  record();
+                  controlOf<QPushButton>(QStringLiteral("txtForm"), QStringLiteral("SSCommand1"))
+                      ->click();
+              })
+        .then([] { return !documentViewer(); }, [] {});
+}
+
+int runScript(const Script &script, const QStringList &arguments)
+{
+    const int result = runProgram(arguments);
+    // Not QVERIFY2, which can only return from a function without a result.
+    QTest::qVerify(script.finished(), "script.finished()", qPrintable(script.failure()), __FILE__,
+                   __LINE__);
+    return result;
+}
+
+void runWithMainWindow(const DiscFixture &fixture, const std::function<void(Script &)> &steps,
+                       const QStringList &arguments)
+{
+    fixture.useDisc();
+    Script script;
+    script.then(shortenSplash).then(mainWindowShown, [] {});
+    steps(script);
+    script.then(closeMainWindow);
+    runScript(script, arguments);
+}
+
+void runOnMainWindow(const DiscFixture &fixture, const std::function<void()> &action,
+                     const QStringList &arguments)
+{
+    runWithMainWindow(
+        fixture, [&](Script &script) { script.then(action); }, arguments);
+}
+
+void runOnSampleDisc(const std::function<void()> &action, const QStringList &arguments)
+{
+    const DiscFixture fixture;
+    runOnMainWindow(fixture, action, arguments);
 }
 
 BoxAnswerer::BoxAnswerer(QList<QMessageBox::StandardButton> answers, QObject *parent)

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class QAction;
+
 namespace gallerion {
 class ProgramState;
 }
@@ -113,5 +115,44 @@ template <typename T = QWidget> T *controlOf(const QString &window, const QStrin
     QWidget *top = topLevel(window);
     return top ? top->findChild<T *>(name) : nullptr;
 }
+
+// The main window (Form1), or null.
+QWidget *mainWindow();
+
+// A control of the main window by name, or null.
+template <typename T = QWidget> T *control(const QString &name)
+{
+    return controlOf<T>(QStringLiteral("Form1"), name);
+}
+
+// The name of the main window's focus widget, or empty.
+QString focused();
+// Clicks a button of the main window.
+void click(const QString &button);
+// Clicks the year button cmdYR(index).
+void clickYear(int index);
+// A menu entry of the main window by name, or null.
+QAction *menuEntry(const QString &name);
+
+// The document viewer (txtForm), or null.
+QWidget *documentViewer();
+bool documentViewerShown();
+// Adds the steps that open the document viewer, let record() read it and
+// close it with its close button.
+void openAndCloseDocument(Script &script, const std::function<void()> &open,
+                          const std::function<void()> &record);
+
+// Runs the program with a script the test wrote in full and fails the test
+// when a step timed out. Returns the program's result.
+int runScript(const Script &script, const QStringList &arguments = {});
+// Runs the program on the fixture's disc in E: with the steps the test adds
+// once the main window shows; the program ends after the last step.
+void runWithMainWindow(const DiscFixture &fixture, const std::function<void(Script &)> &steps,
+                       const QStringList &arguments = {});
+// The same with one step.
+void runOnMainWindow(const DiscFixture &fixture, const std::function<void()> &action,
+                     const QStringList &arguments = {});
+// The same on an unchanged view of the sample disc.
+void runOnSampleDisc(const std::function<void()> &action, const QStringList &arguments = {});
 
 } // namespace gallerion::test
