@@ -63,7 +63,7 @@ void FileSystemTest::init()
 
 void FileSystemTest::driveTableParsing_data()
 {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("letter");
     QTest::addColumn<QString>("expected");
     QTest::newRow("one drive") << "E=/a"
@@ -97,10 +97,10 @@ void FileSystemTest::driveTableParsing_data()
 
 void FileSystemTest::driveTableParsing()
 {
-    QFETCH(QString, spec);
+    QFETCH(QString, table);
     QFETCH(QString, letter);
     QFETCH(QString, expected);
-    QCOMPARE(DriveTable::parse(spec).directoryOf(letter.at(0)), expected);
+    QCOMPARE(DriveTable::parse(table).directoryOf(letter.at(0)), expected);
 }
 
 void FileSystemTest::mountPointsGetLettersFromD()
