@@ -92,7 +92,6 @@ struct Session
         window.show();
         QCoreApplication::processEvents();
         LoadPhotoList(state, platform);
-        state.CodePosition = CodePosition(state.PhotoList);
         window.controls().Image4->installEventFilter(&counter);
     }
 
@@ -104,11 +103,11 @@ struct Session
     PaintCounter counter;
 };
 
-int photosOfEntry(const ProgramState &state, const QString &code)
+int photosOfEntry(const EntryModel &entries, const QString &code)
 {
     int photos = 0;
-    for (int i = 0; i < state.PhotoCount; ++i)
-        photos += EntryCodeAt(state.PhotoList.at(i), state.CodePosition) == code ? 1 : 0;
+    for (int i = 0; i < entries.photoCount(); ++i)
+        photos += EntryCodeAt(entries.photoList().at(i), entries.codePosition()) == code ? 1 : 0;
     return photos;
 }
 
@@ -122,7 +121,7 @@ QList<YearEntry> yearsWithPhotos(const ProgramState &state)
 {
     QList<YearEntry> years;
     for (int button = 1; button <= YearButtonCount; ++button) {
-        const int photos = photosOfEntry(state, EntryCodeOf(YearCaptionOfButton(button)));
+        const int photos = photosOfEntry(state.entries(), EntryCodeOf(YearCaptionOfButton(button)));
         if (photos > 1)
             years.append({button, photos});
     }
@@ -159,7 +158,7 @@ void timeOneStep(Session &session, StepRun &run)
     run.paintMs.append((painted - operation) / 1e6);
     run.restMs.append((total - painted) / 1e6);
     run.paints += session.counter.paints - paintsBefore;
-    run.files.append(session.platform.files().nativePath(session.state.CurrentPhotoPath));
+    run.files.append(session.platform.files().nativePath(session.state.entries().photoPath()));
 }
 
 // Opens one year after the other and steps once round each, until enough steps.
@@ -244,10 +243,10 @@ void measureSet(const QString &title, const QString &discDir, double startupMs)
     }
     const QSize box = session.window.controls().Image4->size();
     const QSize natural = QImageReader(run.files.first()).size();
-    out() << "photos listed " << session.state.PhotoCount << ", photo " << natural.width() << 'x'
-          << natural.height() << ", Image4 " << box.width() << 'x' << box.height() << ", steps "
-          << run.stepMs.size() << ", Image4 paints " << run.paints << ", message boxes "
-          << run.messages << '\n';
+    out() << "photos listed " << session.state.entries().photoCount() << ", photo "
+          << natural.width() << 'x' << natural.height() << ", Image4 " << box.width() << 'x'
+          << box.height() << ", steps " << run.stepMs.size() << ", Image4 paints " << run.paints
+          << ", message boxes " << run.messages << '\n';
     const double step = median(run.stepMs);
     const double scaled =
         median(timeEach(run.files, [&](const QString &f) { readImageFitting(f, box); }));

@@ -2,6 +2,7 @@
 
 #include "browser/mainwindow.h"
 #include "browser/mainwindowlayout.h"
+#include "documents/documentsfeature.h"
 #include "platform/platform.h"
 #include "startup/programstate.h"
 #include "startup/splashwindow.h"
@@ -22,6 +23,13 @@ QString argumentText(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         words.append(QString::fromLocal8Bit(argv[i]));
     return words.join(QLatin1Char(' '));
+}
+
+// Each feature plugs its menu entries, windows and panels into the main window.
+void installFeatures(MainWindow &mainWindow, ProgramState &state, Platform &platform)
+{
+    installDocuments(mainWindow, state, platform);
+    mainWindow.disableUnclaimedMenuEntries();
 }
 
 // Everything one run makes; destroyed in reverse order when the run ends.
@@ -54,6 +62,7 @@ int run(int argc, char **argv)
     session.splash = std::make_unique<SplashWindow>(*state, *platform);
     session.splash->setHandOver([&session, state, platform] {
         session.mainWindow = std::make_unique<MainWindow>(*state, *platform);
+        installFeatures(*session.mainWindow, *state, *platform);
         if (platform->screen().pixels() != QSize(800, 600)) {
             MainWindowLayout layout = MainWindowLayout::designed();
             layout.compact();
@@ -62,7 +71,6 @@ int run(int argc, char **argv)
         QObject::connect(session.mainWindow.get(), &MainWindow::loaded, session.splash.get(),
                          &QWidget::close);
         session.mainWindow->load();
-        session.mainWindow->fillYearLists();
     });
     session.splash->load(argumentText(argc, argv));
     if (!state->isEnding())

@@ -22,8 +22,8 @@ AdvertisementViewer::AdvertisementViewer(MainControls &controls, ProgramState &s
 void AdvertisementViewer::cmdAd_Click()
 {
     closeScreenSaverList();
-    const QString caption = m_controls.panYear->text();
-    ScrollViewer viewer(m_controls, m_platform.screen().pixels());
+    const QString caption = m_state.entries().caption();
+    ScrollViewer viewer(m_controls.window, caption, m_platform.screen().pixels());
     m_state.WorkPath = m_state.DiscRoot + AdvertisementFile(caption);
     if (!viewer.loadPicture(m_platform.files().nativePath(m_state.WorkPath), m_state.WorkPath)) {
         apologise();

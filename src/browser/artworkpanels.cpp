@@ -36,12 +36,12 @@ ArtworkPanels::ArtworkPanels(MainControls &controls, ProgramState &state, Platfo
 
 QString ArtworkPanels::caption() const
 {
-    return m_controls.panYear->text();
+    return m_state.entries().caption();
 }
 
 bool ArtworkPanels::entryOpen() const
 {
-    return caption() != QLatin1String("panYear");
+    return m_state.entries().isOpen();
 }
 
 PictureBox *ArtworkPanels::box(ArtworkKind kind) const
@@ -55,12 +55,6 @@ PictureBox *ArtworkPanels::box(ArtworkKind kind) const
         break;
     }
     return m_controls.picScript;
-}
-
-void ArtworkPanels::report(const QString &code)
-{
-    m_state.ErrorCode = code;
-    ReportError(m_state, m_platform);
 }
 
 bool ArtworkPanels::load(ArtworkKind kind, const QString &file)
@@ -118,7 +112,7 @@ void ArtworkPanels::loadAndShow(ArtworkKind kind)
     picture->hide();
     m_state.ErrorCode = ArtworkErrorCode(kind);
     if (!load(kind, ArtworkFile(kind, caption()))) {
-        report(ArtworkErrorCode(kind));
+        ReportError(m_state, m_platform, ArtworkErrorCode(kind));
         return;
     }
     place(kind);
@@ -133,7 +127,7 @@ void ArtworkPanels::ReloadClipArt()
     m_state.ErrorCode = QLatin1String(ClipArtReloadErrorCode);
     if (!load(ArtworkKind::ClipArt, ClipArtReloadFile(caption()))) {
         m_controls.picClipArt->hide();
-        report(QLatin1String(ClipArtReloadErrorCode));
+        ReportError(m_state, m_platform, QLatin1String(ClipArtReloadErrorCode));
         return;
     }
     place(ArtworkKind::ClipArt);

@@ -37,7 +37,6 @@ private:
     void loadAndShow(ArtworkKind kind);
     bool load(ArtworkKind kind, const QString &file);
     void place(ArtworkKind kind);
-    void report(const QString &code);
     void pictureClicked(PictureBox *picture);
     void picturePressed(PictureBox *picture, Qt::MouseButton button);
     QString caption() const;

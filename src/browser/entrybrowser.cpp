@@ -22,31 +22,15 @@
 namespace gallerion {
 
 namespace {
-const QString NothingOpen = QStringLiteral("panYear");
 const QString ShowNames = QStringLiteral("Show File &Names");
 const QString HideNames = QStringLiteral("Hide File &Names");
 } // namespace
 
 EntryBrowser::EntryBrowser(MainControls &controls, ProgramState &state, Platform &platform,
                            QObject *parent)
-    : QObject(parent), m_controls(controls), m_state(state), m_platform(platform)
+    : QObject(parent), m_controls(controls), m_state(state), m_platform(platform),
+      m_entries(state.entries())
 {}
-
-QString EntryBrowser::caption() const
-{
-    return m_controls.panYear->text();
-}
-
-bool EntryBrowser::entryOpen() const
-{
-    return caption() != NothingOpen;
-}
-
-void EntryBrowser::report(const QString &code)
-{
-    m_state.ErrorCode = code;
-    ReportError(m_state, m_platform);
-}
 
 void EntryBrowser::focusYear(int index)
 {
@@ -64,10 +48,6 @@ void EntryBrowser::beginOpening()
 // What every way of opening an entry ends with.
 void EntryBrowser::finishOpening(int selectedYearButton)
 {
-    m_state.CurrentPhotoIndex = 0;
-    m_controls.panPhoto->setText(QStringLiteral("1"));
-    m_state.LastStepForward = false;
-    m_state.LastStepBack = false;
     m_platform.screen().setBusy(false);
     m_state.SelectedYearButton = selectedYearButton;
 }
@@ -76,7 +56,7 @@ void EntryBrowser::yearClicked(int index)
 {
     beginOpening();
     m_controls.Image4->clear();
-    m_controls.panYear->setText(YearCaptionOfButton(index));
+    m_entries.open(YearCaptionOfButton(index), false);
     OpenEntry();
     focusYear(YearButtonAfter(index));
     finishOpening(index);
@@ -100,7 +80,7 @@ void EntryBrowser::firstClick()
     m_state.TargetYearButton = 1;
     m_controls.cmdYR[2]->setEnabled(true);
     focusYear(2);
-    m_controls.panYear->setText(QStringLiteral("1964"));
+    m_entries.open(QStringLiteral("1964"), false);
     OpenEntry();
     m_controls.cmdYR[1]->setEnabled(false);
     focusYear(2);
@@ -111,25 +91,12 @@ void EntryBrowser::OpenEntry()
 {
     m_controls.mnuNames->setEnabled(true);
     m_controls.rtbDetails->hide();
-    m_state.EntryJustOpened = true;
     UpdateEntryButtons();
-    m_controls.cmdStats->setText(StatsCaptionOf(caption(), false));
-
-    m_state.CodePosition = CodePosition(m_state.PhotoList);
-    const int first = FindFirstPhoto(m_state.PhotoList, m_state.PhotoCount, m_state.CodePosition,
-                                     m_state.CurrentEntryCode);
-    m_state.ShownPhotoIndex = first > 0 ? first : m_state.PhotoCount + 1;
-    if (first == 0) {
+    m_controls.cmdStats->setText(StatsCaptionOf(m_entries.caption(), false));
+    if (m_entries.shownIndex() > m_entries.photoCount() ||
+        !m_controls.Image4->loadPhoto(m_platform.files().nativePath(m_entries.photoPath()))) {
         m_controls.Image4->hide();
-        report(QStringLiteral("ER023"));
-        return;
-    }
-    m_state.CurrentPhotoPath = m_state.PhotoList.at(first - 1);
-    if (m_state.ShowFileNames)
-        m_controls.txtFile->setText(FileNameText(m_state.CurrentPhotoPath, m_state.CodePosition));
-    if (!m_controls.Image4->loadPhoto(m_platform.files().nativePath(m_state.CurrentPhotoPath))) {
-        m_controls.Image4->hide();
-        report(QStringLiteral("ER023"));
+        ReportError(m_state, m_platform, QStringLiteral("ER023"));
         return;
     }
     m_controls.Image4->show();
@@ -141,12 +108,13 @@ void EntryBrowser::UpdateEntryButtons()
     m_state.RestorePending = false;
     m_controls.window->setEnabled(true);
     m_controls.cmdDesc->setEnabled(true);
-    if (!entryOpen())
+    if (!m_entries.isOpen())
         return;
     m_controls.SpinButton1->show();
     m_controls.panPhoto->show();
     m_controls.panYear->show();
-    const PanelAvailability available = PanelAvailabilityOf(caption(), false);
+    const QString &caption = m_entries.caption();
+    const PanelAvailability available = PanelAvailabilityOf(caption, false);
     const QList<QPushButton *> buttons = m_controls.panelButtons();
     for (QPushButton *button : buttons) {
         const QString name = button->objectName();
@@ -155,7 +123,7 @@ void EntryBrowser::UpdateEntryButtons()
                 button->setEnabled(available.enabled[i]);
         }
     }
-    m_state.CurrentEntryCode = EntryCodeOf(caption());
+    m_entries.setCode(EntryCodeOf(caption));
     static const QStringList withoutArtwork{QStringLiteral("Zarvick Mach I "),
                                             QStringLiteral("Zarvick Mach III "),
                                             QStringLiteral("Zarvick Super Stallion "),
@@ -166,12 +134,10 @@ void EntryBrowser::UpdateEntryButtons()
                                             QStringLiteral("Zarvick Cookies "),
                                             QStringLiteral("The Zarvick Monopoly Game "),
                                             QStringLiteral("Zarvick Postage Stamps ")};
-    if (withoutArtwork.contains(caption())) {
-        m_controls.picClipArt->hide();
-        m_controls.picEmblem->hide();
-        m_controls.picScript->hide();
+    if (withoutArtwork.contains(caption)) {
+        hideArtwork();
     } else {
-        if (caption() == QLatin1String("The Classic Dravent "))
+        if (caption == QLatin1String("The Classic Dravent "))
             m_controls.picClipArt->hide();
         emit artworkReloadNeeded();
     }
@@ -196,8 +162,15 @@ void EntryBrowser::OpenCollection()
 
 void EntryBrowser::openCollectionFromMenu(const QString &collection)
 {
-    m_controls.panYear->setText(collection);
+    m_entries.open(collection, true);
     OpenCollection();
+}
+
+void EntryBrowser::hideArtwork()
+{
+    m_controls.picClipArt->hide();
+    m_controls.picEmblem->hide();
+    m_controls.picScript->hide();
 }
 
 void EntryBrowser::FocusNextYearButton()
@@ -207,20 +180,17 @@ void EntryBrowser::FocusNextYearButton()
 
 bool EntryBrowser::showPhotoAt(int index)
 {
-    const QString path = m_state.PhotoList.value(index - 1);
+    const QString path = m_entries.photoList().value(index - 1);
     if (!m_controls.Image4->loadPhoto(m_platform.files().nativePath(path)))
         return false;
     m_controls.Image4->show();
-    m_controls.panPhoto->setText(m_state.PhotoNumbers.value(index - 1));
-    if (m_state.ShowFileNames)
-        m_controls.txtFile->setText(FileNameText(path, m_state.CodePosition));
-    m_state.CurrentPhotoPath = path;
+    m_entries.show(index);
     return true;
 }
 
 void EntryBrowser::focusAfterStep()
 {
-    const QString &code = m_state.CurrentEntryCode;
+    const QString &code = m_entries.code();
     const int target = FocusButtonForEntryCode(code);
     if (code == QLatin1String("A0") || code == QLatin1String("A1"))
         m_controls.cmdYR[target]->setEnabled(true);
@@ -247,29 +217,19 @@ void EntryBrowser::ShowPreviousPhoto()
 
 void EntryBrowser::stepPhoto(bool forward)
 {
-    if (!entryOpen()) {
+    if (!m_entries.isOpen()) {
         m_controls.cmdYR[1]->setEnabled(true);
         focusYear(1);
         return;
     }
-    m_state.CodePosition = CodePosition(m_state.PhotoList);
-    const PhotoCursor cursor{m_state.CurrentPhotoIndex, m_state.EntryJustOpened,
-                             m_state.LastStepForward, m_state.LastStepBack};
-    const auto step = (forward ? StepToNextPhoto : StepToPreviousPhoto)(
-        m_state.PhotoList, m_state.PhotoCount, m_state.CodePosition, m_state.CurrentEntryCode,
-        cursor);
-    if (!step)
+    const int index = m_entries.step(forward);
+    if (index == 0)
         return;
-    // The cursor moves on even past a photo that fails, so the next step is not stuck on it.
-    m_state.CurrentPhotoIndex = step->cursor.currentIndex;
-    m_state.EntryJustOpened = step->cursor.entryJustOpened;
-    m_state.LastStepForward = step->cursor.lastStepForward;
-    m_state.LastStepBack = step->cursor.lastStepBack;
-    if (!showPhotoAt(step->shownIndex)) {
-        report(forward ? QStringLiteral("ER012") : QStringLiteral("ER011"));
+    if (!showPhotoAt(index)) {
+        ReportError(m_state, m_platform,
+                    forward ? QStringLiteral("ER012") : QStringLiteral("ER011"));
         return;
     }
-    m_state.ShownPhotoIndex = step->shownIndex;
     afterStep(forward);
 }
 
@@ -280,18 +240,15 @@ void EntryBrowser::photoPressed(Qt::MouseButton button)
         emit screenSaverListRequested();
         return;
     }
-    const PhotoCycleStep step = NextInPhotoCycle(caption(), m_state.SelectedYearButton);
+    const PhotoCycleStep step = NextInPhotoCycle(m_entries.caption(), m_state.SelectedYearButton);
     beginOpening();
     const int selected = m_state.SelectedYearButton;
     m_state.TargetYearButton = selected >= YearButtonCount ? 1 : selected + 1;
     focusYear(selected >= YearButtonCount ? 2 : m_state.TargetYearButton);
-    m_controls.panYear->setText(step.caption);
+    m_entries.open(step.caption, step.opensAsCollection);
     m_state.TargetYearButton = step.targetYearButton;
-    if (step.hidesArtwork) {
-        m_controls.picClipArt->hide();
-        m_controls.picScript->hide();
-        m_controls.picEmblem->hide();
-    }
+    if (step.hidesArtwork)
+        hideArtwork();
     if (step.opensAsCollection)
         OpenCollection();
     else
@@ -302,7 +259,7 @@ void EntryBrowser::photoPressed(Qt::MouseButton button)
 
 void EntryBrowser::toggleFileNames()
 {
-    if (!entryOpen())
+    if (!m_entries.isOpen())
         return;
     if (m_state.ShowFileNames) {
         hideFileNames();
@@ -310,9 +267,6 @@ void EntryBrowser::toggleFileNames()
     }
     m_state.ShowFileNames = true;
     m_controls.mnuNames->setText(HideNames);
-    if (m_state.CurrentPhotoIndex == 0)
-        m_state.CodePosition = CodePosition({m_state.CurrentPhotoPath});
-    m_controls.txtFile->setText(FileNameText(m_state.CurrentPhotoPath, m_state.CodePosition));
     m_controls.txtFile->show();
     m_controls.txtFile->raise();
 }
@@ -333,10 +287,11 @@ void EntryBrowser::loadArray()
 
 void EntryBrowser::checkScreenSaverList()
 {
-    const qsizetype at = m_state.CurrentPhotoPath.indexOf(QStringLiteral("\\zarvicks\\"));
+    const QString &path = m_entries.photoPath();
+    const qsizetype at = path.indexOf(QStringLiteral("\\zarvicks\\"));
     if (at < 0)
         return;
-    const QString name = m_state.CurrentPhotoPath.mid(at + 10, 12);
+    const QString name = path.mid(at + 10, 12);
     emit screenSaverStateChanged(
         m_platform.files().exists(m_state.ProgramDir + QStringLiteral("\\sszarvicks\\") + name));
 }

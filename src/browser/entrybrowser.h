@@ -4,12 +4,13 @@
 
 namespace gallerion {
 
+class EntryModel;
 class Platform;
 class ProgramState;
 struct MainControls;
 
 // Opening years and collections in the main window and stepping through their
-// photos. Works on the window's controls and the program state.
+// photos: changes the entry model and sets the window's buttons to match.
 class EntryBrowser : public QObject
 {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
     void photoPressed(Qt::MouseButton button);
     void openCollectionFromMenu(const QString &caption);
 
+    // Shows the entry the model has just opened.
     void OpenEntry();
     void UpdateEntryButtons();
     void OpenCollection();
@@ -34,8 +36,6 @@ public:
     void loadArray();
     // Asks before copying the picture of a control the right button pressed.
     void CopySelectionToClipboard(QWidget *pressed);
-
-    bool entryOpen() const;
 
 signals:
     // The details box is showing and a new photo came on screen.
@@ -54,13 +54,13 @@ private:
     void focusYear(int index);
     void focusAfterStep();
     void afterStep(bool forward);
+    void hideArtwork();
     void checkScreenSaverList();
-    void report(const QString &code);
-    QString caption() const;
 
     MainControls &m_controls;
     ProgramState &m_state;
     Platform &m_platform;
+    EntryModel &m_entries;
 };
 
 } // namespace gallerion

@@ -8,7 +8,6 @@ class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -21,7 +20,8 @@ class RichTextBox;
 class SpinButton;
 class YearButton;
 
-// The controls of the main window that the browsing logic works with.
+// The main window's own controls, which the browsing logic works with.
+// Features reach the window only through its host interface.
 struct MainControls
 {
     QWidget *window = nullptr;
@@ -50,11 +50,6 @@ struct MainControls
     PictureBox *picEmblem = nullptr;
     PictureBox *picScript = nullptr;
     MultimediaDevice *MMControl1 = nullptr;
-    QFrame *pnlPrint = nullptr;
-    std::array<QListWidget *, 2> List1{};
-    QFrame *pnlProgress = nullptr;
-    QFrame *pnlSound = nullptr;
-    QFrame *pnlSSaver = nullptr;
     QAction *mnuNames = nullptr;
 
     // The nine panel buttons in their left-to-right order.

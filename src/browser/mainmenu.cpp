@@ -8,199 +8,205 @@ namespace gallerion {
 
 namespace {
 
-struct MenuEntry
+using E = MenuEntry;
+
+struct EntrySpec
 {
-    const char *name; // object name; nullptr for a separator
-    const char *caption;
+    std::optional<MenuEntry> key; // nothing for a separator
+    const char *caption = nullptr;
     bool available = true;
 };
 
 struct CollectionEntry
 {
-    const char *name;
+    MenuEntry key;
     const char *caption;
 };
 
 // Special models and collectibles open as photo collections.
 constexpr CollectionEntry CollectionEntries[] = {
-    {"mnuSpecial(1)", "Early Zarvick Prototypes "},
-    {"mnuSpecial(2)", "The Classic Dravent "},
-    {"mnuSpecial(3)", "Zarvick Mach I "},
-    {"mnuSpecial(4)", "Zarvick Mach III "},
-    {"mnuSpecial(5)", "Zarvick Super Stallion "},
-    {"mnuStuff(1)", "Danbury Mint Die Cast Models "},
-    {"mnuStuff(2)", "Franklin Mint Collector Knives "},
-    {"mnuStuff(3)", "Franklin Mint Die Cast Models "},
-    {"mnuStuff(4)", "Zarvick Cookies "},
-    {"mnuStuff(5)", "The Zarvick Monopoly Game "},
-    {"mnuStuff(6)", "Zarvick Metal Signs "},
-    {"mnuStuff(7)", "Zarvick Postage Stamps "},
-    {"mnuStuff(8)", "Zarvick Calendars "},
-    {"mnuStuff(9)", "Franklin Mint Collector Plates "},
-    {"mnuArt(1)", "Tessamir Art Print "},
-    {"mnuArt(2)", "National Zarvick Museum Print "},
-    {"mnuArt(3)", "Orvanel Art Print "},
+    {E::Special1, "Early Zarvick Prototypes "},
+    {E::Special2, "The Classic Dravent "},
+    {E::Special3, "Zarvick Mach I "},
+    {E::Special4, "Zarvick Mach III "},
+    {E::Special5, "Zarvick Super Stallion "},
+    {E::Stuff1, "Danbury Mint Die Cast Models "},
+    {E::Stuff2, "Franklin Mint Collector Knives "},
+    {E::Stuff3, "Franklin Mint Die Cast Models "},
+    {E::Stuff4, "Zarvick Cookies "},
+    {E::Stuff5, "The Zarvick Monopoly Game "},
+    {E::Stuff6, "Zarvick Metal Signs "},
+    {E::Stuff7, "Zarvick Postage Stamps "},
+    {E::Stuff8, "Zarvick Calendars "},
+    {E::Stuff9, "Franklin Mint Collector Plates "},
+    {E::ArtPrint1, "Tessamir Art Print "},
+    {E::ArtPrint2, "National Zarvick Museum Print "},
+    {E::ArtPrint3, "Orvanel Art Print "},
 };
 
-void addEntries(QMenu *menu, std::initializer_list<MenuEntry> entries)
+// Builds the menus and collects their entries by key.
+class MenuBuilder
 {
-    for (const MenuEntry &entry : entries) {
-        if (!entry.name) {
-            menu->addSeparator();
-            continue;
+public:
+    explicit MenuBuilder(QMenuBar *bar) : m_bar(bar) {}
+
+    void addEntries(QMenu *menu, std::initializer_list<EntrySpec> entries)
+    {
+        for (const EntrySpec &entry : entries) {
+            if (!entry.key) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction *action = menu->addAction(QString::fromLatin1(entry.caption));
+            record(*entry.key, action)->setEnabled(entry.available);
         }
-        QAction *action = menu->addAction(QString::fromLatin1(entry.caption));
-        action->setObjectName(QString::fromLatin1(entry.name));
-        action->setEnabled(entry.available);
     }
-}
 
-QMenu *addMenu(QWidget *parent, const char *name, const char *caption)
-{
-    auto *menu = new QMenu(QString::fromLatin1(caption), parent);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
-void addCollections(QMenu *menu, const char *prefix, bool available = true)
-{
-    for (const CollectionEntry &entry : CollectionEntries) {
-        if (QByteArray(entry.name).startsWith(prefix))
-            addEntries(menu, {{entry.name, entry.caption, available}});
+    QMenu *addMenu(QWidget *parent, const char *name, const char *caption)
+    {
+        auto *menu = new QMenu(QString::fromLatin1(caption), parent);
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name));
+        return menu;
     }
+
+    void addCollections(QMenu *menu, MenuEntry first, MenuEntry last, bool available = true)
+    {
+        for (const CollectionEntry &entry : CollectionEntries) {
+            if (entry.key >= first && entry.key <= last)
+                addEntries(menu, {{entry.key, entry.caption, available}});
+        }
+    }
+
+    void addTopLevel(MenuEntry key, const char *caption)
+    {
+        record(key, m_bar->addAction(QString::fromLatin1(caption)));
+    }
+
+    void buildFileMenu();
+    void buildLiteratureMenus();
+    void buildCollectionMenus();
+    void buildHelpMenu();
+
+    MenuActions actions() const { return m_actions; }
+
+private:
+    QAction *record(MenuEntry key, QAction *action)
+    {
+        action->setObjectName(menuEntryName(key));
+        m_actions[static_cast<std::size_t>(key)] = action;
+        return action;
+    }
+
+    QMenuBar *m_bar;
+    MenuActions m_actions{};
+};
+
+void MenuBuilder::buildFileMenu()
+{
+    QMenu *file = addMenu(m_bar, "mnuFile", "&File");
+    addEntries(file, {{E::PrintBooklet, "Print Booklet"},
+                      {E::PrintPhoto, "Print Photo"},
+                      {E::PrintSetup, "Print Setup"},
+                      {},
+                      {E::CopyPhotos, "Copy CD-ROM photos to hard drive"},
+                      {E::RemovePhotos, "Remove photos from hard drive"},
+                      {E::CopyMovies, "Copy CD-ROM movies to hard drive"},
+                      {E::RemoveMovies, "Remove movies from hard drive"},
+                      {},
+                      {E::SlideShow, "Slide Show"},
+                      {E::ScreenSaver, "Install Screen saver"},
+                      {E::FileNames, "Show File &Names", false},
+                      {E::CheckResolution, "Check Screen Resolution"},
+                      {E::VideoDriver, "Install Video Driver"},
+                      {},
+                      {E::Exit, "E&xit"}});
+    m_bar->addMenu(file);
 }
 
-void buildFileMenu(QMenuBar *bar)
+void MenuBuilder::buildLiteratureMenus()
 {
-    QMenu *file = addMenu(bar, "mnuFile", "&File");
-    addEntries(file, {{"mnuPrnt", "Print Booklet"},
-                      {"mnuPrintPhoto", "Print Photo"},
-                      {"mnuPrint", "Print Setup"},
-                      {nullptr, nullptr},
-                      {"mnuCopy", "Copy CD-ROM photos to hard drive"},
-                      {"mnuRemove", "Remove photos from hard drive"},
-                      {"mnuCopyMovies", "Copy CD-ROM movies to hard drive"},
-                      {"mnuRemoveMovies", "Remove movies from hard drive"},
-                      {nullptr, nullptr},
-                      {"mnuSlideShow", "Slide Show"},
-                      {"mnuSaver", "Install Screen saver"},
-                      {"mnuNames", "Show File &Names", false},
-                      {"mnuCheckResolution", "Check Screen Resolution"},
-                      {"mnuVideo", "Install Video Driver"},
-                      {nullptr, nullptr},
-                      {"mnuExit", "E&xit"}});
-    bar->addMenu(file);
-}
-
-void buildLiteratureMenus(QMenuBar *bar)
-{
-    QMenu *literature = addMenu(bar, "mnuLiterature", "Literature");
-    addEntries(literature, {{"mnuBooks", "Zarvick Books"}, {"mnuCatalogs", "Zarvick Catalogs"}});
+    QMenu *literature = addMenu(m_bar, "mnuLiterature", "Literature");
+    addEntries(literature, {{E::Books, "Zarvick Books"}, {E::Catalogs, "Zarvick Catalogs"}});
     QMenu *magazines = addMenu(literature, "mnuMagazines", "Zarvick Magazines");
-    addEntries(magazines, {{"mnuMag(1)", "Zarvick Illustrated"},
-                           {"mnuMag(2)", "Zarvick Monthly"},
-                           {"mnuMag(3)", "Muscle Zarvick and Fast Vasks"},
-                           {"mnuMag(4)", "Zarvick && Vasks"},
-                           {"mnuMag(5)", "5.0 Zarvick"}});
+    addEntries(magazines, {{E::Magazine1, "Zarvick Illustrated"},
+                           {E::Magazine2, "Zarvick Monthly"},
+                           {E::Magazine3, "Muscle Zarvick and Fast Vasks"},
+                           {E::Magazine4, "Zarvick && Vasks"},
+                           {E::Magazine5, "5.0 Zarvick"}});
     literature->addMenu(magazines);
-    bar->addMenu(literature);
+    m_bar->addMenu(literature);
 
-    QMenu *misc = addMenu(bar, "mnuMiscellaneous", "Miscellaneous");
+    QMenu *misc = addMenu(m_bar, "mnuMiscellaneous", "Miscellaneous");
     QMenu *press = addMenu(misc, "mnuPressReleases", "Zarvick 1964 Press Releases");
-    addEntries(press,
-               {{"mnuPR(1)", "Introduction"}, {"mnuPR(2)", "Market"}, {"mnuPR(3)", "Options"}});
+    addEntries(press, {{E::PressRelease1, "Introduction"},
+                       {E::PressRelease2, "Market"},
+                       {E::PressRelease3, "Options"}});
     misc->addMenu(press);
-    addEntries(misc, {{"mnuMisc(1)", "Zarvick Engines", false},
-                      {"mnuMisc(2)", "Zarvick Glossary"},
-                      {"mnuMisc(3)", "Zarvick Identification Guide", false},
-                      {"mnuMisc(4)", "Zarvick Timelime"}});
-    bar->addMenu(misc);
+    addEntries(misc, {{E::Engines, "Zarvick Engines", false},
+                      {E::Glossary, "Zarvick Glossary"},
+                      {E::IdentificationGuide, "Zarvick Identification Guide", false},
+                      {E::Timeline, "Zarvick Timelime"}});
+    m_bar->addMenu(misc);
 }
 
-void buildCollectionMenus(QMenuBar *bar)
+void MenuBuilder::buildCollectionMenus()
 {
-    QMenu *artwork = addMenu(bar, "mnuArtwork", "Artwork");
+    QMenu *artwork = addMenu(m_bar, "mnuArtwork", "Artwork");
     // The art prints are built but never offered.
-    addCollections(artwork, "mnuArt(", false);
+    addCollections(artwork, E::ArtPrint1, E::ArtPrint3, false);
     artwork->menuAction()->setEnabled(false);
-    bar->addMenu(artwork);
-    QMenu *stuff = addMenu(bar, "mnuZarvickStuff", "Zarvick Stuff");
-    addCollections(stuff, "mnuStuff(");
-    bar->addMenu(stuff);
-    QMenu *specialty = addMenu(bar, "mnuSpecialty", "Specialty");
-    addCollections(specialty, "mnuSpecial(");
-    bar->addMenu(specialty);
+    m_bar->addMenu(artwork);
+    QMenu *stuff = addMenu(m_bar, "mnuZarvickStuff", "Zarvick Stuff");
+    addCollections(stuff, E::Stuff1, E::Stuff9);
+    m_bar->addMenu(stuff);
+    QMenu *specialty = addMenu(m_bar, "mnuSpecialty", "Specialty");
+    addCollections(specialty, E::Special1, E::Special5);
+    m_bar->addMenu(specialty);
 }
 
-void buildHelpMenu(QMenuBar *bar)
+void MenuBuilder::buildHelpMenu()
 {
-    QMenu *help = addMenu(bar, "mnuHelp", "Help");
-    addEntries(help, {{"mnuContents", "Contents"},
-                      {nullptr, nullptr},
-                      {"mnuQLSoftware", "Visit the Quillon Software Website"},
-                      {"mnuRegisterOL", "Register ON-Line"},
-                      {"mnuRegister", "Print Registration Form"},
-                      {nullptr, nullptr},
-                      {"mnuWhatsNew", "What's New", false},
-                      {"mnuIntro", "Introduction"},
-                      {"mnuNotice", "Notice"},
-                      {"mnuCredits", "Credits"},
-                      {"mnuSysInfo", "System Info", false},
-                      {"mnuContrib", "Contributions"},
-                      {nullptr, nullptr},
-                      {"mnuAbout", "About"}});
-    bar->addMenu(help);
-}
-
-QAction *addTopLevelAction(QMenuBar *bar, const char *name, const char *caption)
-{
-    QAction *action = bar->addAction(QString::fromLatin1(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
+    QMenu *help = addMenu(m_bar, "mnuHelp", "Help");
+    addEntries(help, {{E::Contents, "Contents"},
+                      {},
+                      {E::Website, "Visit the Quillon Software Website"},
+                      {E::RegisterOnline, "Register ON-Line"},
+                      {E::RegistrationForm, "Print Registration Form"},
+                      {},
+                      {E::WhatsNew, "What's New", false},
+                      {E::Introduction, "Introduction"},
+                      {E::Notice, "Notice"},
+                      {E::Credits, "Credits"},
+                      {E::SystemInfo, "System Info", false},
+                      {E::Contributions, "Contributions"},
+                      {},
+                      {E::About, "About"}});
+    m_bar->addMenu(help);
 }
 
 } // namespace
 
-void buildMainMenu(QMenuBar *bar)
+MenuActions buildMainMenu(QMenuBar *bar)
 {
-    buildFileMenu(bar);
-    addTopLevelAction(bar, "mnuSound", "Sound Effects");
-    addTopLevelAction(bar, "mnuMovies", "Movies");
-    buildLiteratureMenus(bar);
-    buildCollectionMenus(bar);
-    addTopLevelAction(bar, "mnuHideStatus", "HideStatusBar");
-    buildHelpMenu(bar);
+    MenuBuilder builder(bar);
+    builder.buildFileMenu();
+    builder.addTopLevel(E::SoundEffects, "Sound Effects");
+    builder.addTopLevel(E::Movies, "Movies");
+    builder.buildLiteratureMenus();
+    builder.buildCollectionMenus();
+    builder.addTopLevel(E::HideStatusBar, "HideStatusBar");
+    builder.buildHelpMenu();
+    return builder.actions();
 }
 
-namespace {
-const char *const BuiltProperty = "gallerionBuilt";
-}
-
-QAction *findMenuAction(const QObject *window, const QString &name)
+std::optional<QString> collectionCaptionOfMenu(MenuEntry entry)
 {
-    QAction *action = window->findChild<QAction *>(name);
-    if (action)
-        action->setProperty(BuiltProperty, true);
-    return action;
-}
-
-void disableUnbuiltEntries(const QObject *window)
-{
-    const auto actions = window->findChildren<QAction *>();
-    for (QAction *action : actions) {
-        if (!action->menu() && !action->isSeparator() && !action->property(BuiltProperty).toBool())
-            action->setEnabled(false);
+    for (const CollectionEntry &collection : CollectionEntries) {
+        if (collection.key == entry)
+            return QString::fromLatin1(collection.caption);
     }
-}
-
-QString collectionCaptionOfMenu(const QString &actionName)
-{
-    for (const CollectionEntry &entry : CollectionEntries) {
-        if (actionName == QLatin1String(entry.name))
-            return QString::fromLatin1(entry.caption);
-    }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace gallerion

@@ -1,25 +1,27 @@
 #pragma once
 
+#include "startup/menuentry.h"
+
 #include <QString>
+
+#include <array>
+#include <optional>
 
 class QAction;
 class QMenuBar;
-class QObject;
 
 namespace gallerion {
 
+// The main window's menu entries by key.
+using MenuActions = std::array<QAction *, MenuEntryCount>;
+
 // Builds the main window's whole menu tree. Every entry is a QAction named as
-// the program names it ("mnuBooks", "mnuMag(4)"); look them up by name.
-void buildMainMenu(QMenuBar *bar);
-
-// Looking an entry up to give it a handler marks it as built.
-QAction *findMenuAction(const QObject *window, const QString &name);
-
-// Entries that nothing gave a handler do nothing, so the user cannot choose them.
-void disableUnbuiltEntries(const QObject *window);
+// the program names it ("mnuBooks", "mnuMag(4)"); entries that are never
+// available are built switched off.
+MenuActions buildMainMenu(QMenuBar *bar);
 
 // The collection captions of the "Specialty", "Zarvick Stuff" and "Artwork"
-// entries, by object name ("mnuSpecial(2)"); empty for any other entry.
-QString collectionCaptionOfMenu(const QString &actionName);
+// entries; nothing for any other entry.
+std::optional<QString> collectionCaptionOfMenu(MenuEntry entry);
 
 } // namespace gallerion

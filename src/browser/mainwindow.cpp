@@ -2,7 +2,7 @@
 
 #include "browser/artworkpanels.h"
 #include "browser/entrybrowser.h"
-#include "browser/mainmenu.h"
+#include "browser/entrylabels.h"
 #include "browser/mainwindowlayout.h"
 #include "browser/photoview.h"
 #include "browser/picturebox.h"
@@ -11,20 +11,18 @@
 #include "browser/windowplacement.h"
 #include "browser/yearbutton.h"
 #include "catalogue/entries.h"
-#include "documents/documentmenus.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/platform.h"
+#include "platform/richtextbox.h"
 #include "platform/twips.h"
 #include "startup/programstate.h"
 
-#include "platform/richtextbox.h"
 #include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -66,18 +64,18 @@ MainWindow::MainWindow(ProgramState &state, Platform &platform, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("The Zarvick Gallerion    2001"));
     m_controls.window = this;
-    buildMainMenu(menuBar());
-    m_controls.mnuNames = findMenuAction(this, QStringLiteral("mnuNames"));
+    m_menu = buildMainMenu(menuBar());
+    m_controls.mnuNames = claimMenuEntry(MenuEntry::FileNames);
     buildStage();
     m_browser = new EntryBrowser(m_controls, m_state, m_platform, this);
+    new EntryLabels(m_state.entries(), m_controls.panYear, m_controls.panPhoto, m_controls.txtFile,
+                    this);
     applyLayout(MainWindowLayout::designed());
     connectControls();
     connectMenus();
-    installDocumentMenus(this, m_state, m_platform,
-                         [this](const QString &name) { return findMenuAction(this, name); });
-    disableUnbuiltEntries(this);
     installArtwork(m_controls, m_state, m_platform, *m_browser, this);
     new TextPanels(m_controls, *m_browser, m_state, m_platform, this);
+    connect(&m_state, &ProgramState::returnedToMainWindow, this, &MainWindow::returnToMainWindow);
 }
 
 MainWindow::~MainWindow() = default;
@@ -104,13 +102,12 @@ void MainWindow::buildStage()
     buildSidePanel();
     buildFrame();
     buildYearStrip();
-    buildHiddenPanels();
 }
 
 void MainWindow::buildSidePanel()
 {
     QWidget *stage = m_controls.stage;
-    m_controls.panYear = panel(stage, QStringLiteral("panYear"), QStringLiteral("panYear"));
+    m_controls.panYear = panel(stage, QStringLiteral("panYear"), QString());
     QFont yearFont = m_controls.panYear->font();
     yearFont.setBold(true);
     m_controls.panYear->setFont(yearFont);
@@ -130,14 +127,15 @@ void MainWindow::buildSidePanel()
     m_controls.rtbDetails = named<RichTextBox>(stage, QStringLiteral("rtbDetails"));
     m_controls.rtbDetails->setGeometry(twipsRect(1200, 1200, 5400, 3600));
     m_controls.rtbDetails->hide();
-    for (const char *name : {"picClipArt", "picEmblem", "picScript"}) {
-        auto *picture = named<PictureBox>(stage, QString::fromLatin1(name));
+    const auto artwork = [stage](const QString &name) {
+        auto *picture = named<PictureBox>(stage, name);
         picture->setToolTip(QStringLiteral("Click the Right mouse button to copy"));
         picture->hide();
-    }
-    m_controls.picClipArt = stage->findChild<PictureBox *>(QStringLiteral("picClipArt"));
-    m_controls.picEmblem = stage->findChild<PictureBox *>(QStringLiteral("picEmblem"));
-    m_controls.picScript = stage->findChild<PictureBox *>(QStringLiteral("picScript"));
+        return picture;
+    };
+    m_controls.picClipArt = artwork(QStringLiteral("picClipArt"));
+    m_controls.picEmblem = artwork(QStringLiteral("picEmblem"));
+    m_controls.picScript = artwork(QStringLiteral("picScript"));
     m_controls.MMControl1 = named<MultimediaDevice>(stage, QStringLiteral("MMControl1"));
     m_controls.MMControl1->hide();
 }
@@ -170,25 +168,6 @@ void MainWindow::buildYearStrip()
         m_controls.cmdYR[i] = new YearButton(i, YearCaptionOfButton(i), m_controls.yearStrip);
     m_controls.cmdExit =
         button(m_controls.yearStrip, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
-}
-
-void MainWindow::buildHiddenPanels()
-{
-    QWidget *stage = m_controls.stage;
-    m_controls.pnlPrint = named<QFrame>(stage, QStringLiteral("pnlPrint"));
-    m_controls.pnlPrint->setGeometry(twipsRect(1200, 600, 6015, 5775));
-    for (int i = 0; i < 2; ++i) {
-        m_controls.List1[i] =
-            named<QListWidget>(m_controls.pnlPrint, QStringLiteral("List1(%1)").arg(i));
-        m_controls.List1[i]->setGeometry(
-            twipsRect(i == 0 ? 1080 : 2760, 4200, i == 0 ? 1095 : 1215, 1260));
-    }
-    m_controls.pnlPrint->hide();
-    m_controls.pnlProgress = named<QFrame>(stage, QStringLiteral("pnlProgress"));
-    m_controls.pnlSound = named<QFrame>(stage, QStringLiteral("pnlSound"));
-    m_controls.pnlSSaver = named<QFrame>(stage, QStringLiteral("pnlSSaver"));
-    for (QFrame *hidden : {m_controls.pnlProgress, m_controls.pnlSound, m_controls.pnlSSaver})
-        hidden->hide();
 }
 
 void MainWindow::applyLayout(const MainWindowLayout &layout)
@@ -228,21 +207,57 @@ void MainWindow::connectControls()
 void MainWindow::connectMenus()
 {
     connect(m_controls.mnuNames, &QAction::triggered, m_browser, &EntryBrowser::toggleFileNames);
-    connect(findMenuAction(this, QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &QWidget::close);
-    const auto actions = findChildren<QAction *>();
-    for (QAction *action : actions) {
-        const QString collection = collectionCaptionOfMenu(action->objectName());
-        if (collection.isEmpty())
+    connect(claimMenuEntry(MenuEntry::Exit), &QAction::triggered, this, &QWidget::close);
+    for (int i = 0; i < MenuEntryCount; ++i) {
+        const auto entry = static_cast<MenuEntry>(i);
+        const std::optional<QString> collection = collectionCaptionOfMenu(entry);
+        if (!collection)
             continue;
-        connect(findMenuAction(this, action->objectName()), &QAction::triggered, m_browser,
-                [this, collection] { m_browser->openCollectionFromMenu(collection); });
+        connect(claimMenuEntry(entry), &QAction::triggered, m_browser,
+                [this, caption = *collection] { m_browser->openCollectionFromMenu(caption); });
     }
+}
+
+QAction *MainWindow::claimMenuEntry(MenuEntry entry)
+{
+    const auto at = static_cast<std::size_t>(entry);
+    m_claimed.set(at);
+    return m_menu[at];
+}
+
+void MainWindow::disableUnclaimedMenuEntries()
+{
+    for (std::size_t i = 0; i < m_menu.size(); ++i) {
+        if (!m_claimed.test(i))
+            m_menu[i]->setEnabled(false);
+    }
+}
+
+QRect MainWindow::photoBox() const
+{
+    return m_controls.Image4->geometry();
+}
+
+EntryModel &MainWindow::entries()
+{
+    return m_state.entries();
+}
+
+void MainWindow::focusNextYear()
+{
+    m_browser->FocusNextYearButton();
+}
+
+// A disabled window takes no focus, so it is enabled first.
+void MainWindow::returnToMainWindow()
+{
+    setEnabled(true);
+    focusNextYear();
 }
 
 void MainWindow::load()
 {
-    QAction *illustrated = findMenuAction(this, QStringLiteral("mnuMag(1)"));
+    QAction *illustrated = m_menu[static_cast<std::size_t>(MenuEntry::Magazine1)];
     illustrated->setText(illustrated->text().replace(QLatin1Char('&'), QStringLiteral("&&")));
     m_state.WorkPath = m_state.DiscRoot + QStringLiteral("\\richtext\\desc.rtf");
     m_platform.screen().setBusy(false);
@@ -252,15 +267,6 @@ void MainWindow::load()
     if (m_state.LocalContentMode)
         m_controls.Command1->show();
     show();
-}
-
-void MainWindow::fillYearLists()
-{
-    for (QListWidget *list : m_controls.List1) {
-        list->clear();
-        for (int i = 1; i <= YearButtonCount; ++i)
-            list->addItem(YearCaptionOfButton(i));
-    }
 }
 
 void MainWindow::restorePlacement()
@@ -311,7 +317,7 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     // A hidden task bar comes back whenever the window changes size.
-    QAction *taskbar = findChild<QAction *>(QStringLiteral("mnuHideStatus"));
+    QAction *taskbar = m_menu[static_cast<std::size_t>(MenuEntry::HideStatusBar)];
     if (taskbar && taskbar->text() != QLatin1String("HideStatusBar")) {
         m_platform.taskbar().setVisible(true);
         taskbar->setText(QStringLiteral("HideStatusBar"));
@@ -322,7 +328,7 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_state.RestorePending) {
-        if (m_browser->entryOpen())
+        if (m_state.entries().isOpen())
             m_controls.Image4->show();
         m_browser->UpdateEntryButtons();
     }

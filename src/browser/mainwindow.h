@@ -1,8 +1,12 @@
 #pragma once
 
 #include "browser/maincontrols.h"
+#include "browser/mainmenu.h"
+#include "startup/mainwindowhost.h"
 
 #include <QMainWindow>
+
+#include <bitset>
 
 namespace gallerion {
 
@@ -12,8 +16,9 @@ class ProgramState;
 struct MainWindowLayout;
 
 // Form1, the main window: the photo of the open entry, the year buttons, the
-// panel buttons and the menus. Closing it ends the program.
-class MainWindow : public QMainWindow
+// panel buttons and the menus. Closing it ends the program. Features plug in
+// through its host interface.
+class MainWindow : public QMainWindow, public MainWindowHost
 {
     Q_OBJECT
 public:
@@ -23,8 +28,19 @@ public:
     void applyLayout(const MainWindowLayout &layout);
     // Restores the placement and shows the window (its load step).
     void load();
-    void fillYearLists();
+    // Once every feature is installed: entries that nobody handles are switched off.
+    void disableUnclaimedMenuEntries();
 
+    QWidget *mainWindow() override { return this; }
+    QWidget *stage() override { return m_controls.stage; }
+    QRect photoBox() const override;
+    void setMainWindowEnabled(bool enabled) override { setEnabled(enabled); }
+    void focusNextYear() override;
+    MultimediaDevice &multimediaDevice() override { return *m_controls.MMControl1; }
+    EntryModel &entries() override;
+    QAction *claimMenuEntry(MenuEntry entry) override;
+
+    // For benchmarks that drive the window directly.
     MainControls &controls() { return m_controls; }
     EntryBrowser &browser() { return *m_browser; }
 
@@ -44,15 +60,17 @@ private:
     void buildSidePanel();
     void buildFrame();
     void buildYearStrip();
-    void buildHiddenPanels();
     void connectControls();
     void connectMenus();
+    void returnToMainWindow();
     void restorePlacement();
     void savePlacement();
 
     ProgramState &m_state;
     Platform &m_platform;
     MainControls m_controls;
+    MenuActions m_menu{};
+    std::bitset<MenuEntryCount> m_claimed;
     EntryBrowser *m_browser = nullptr;
 };
 

@@ -1,6 +1,5 @@
 #include "browser/scrollviewer.h"
 
-#include "browser/maincontrols.h"
 #include "browser/picturebox.h"
 #include "browser/scrollviewerlayout.h"
 
@@ -37,14 +36,14 @@ void applyBar(QScrollBar *bar, const ScrollBarPlan &plan)
 
 } // namespace
 
-ScrollViewer::ScrollViewer(MainControls &main, const QSize &screen)
-    : QDialog(nullptr), m_main(main), m_screen(screen)
+ScrollViewer::ScrollViewer(QWidget *mainWindow, const QString &caption, const QSize &screen)
+    : QDialog(nullptr), m_mainWindow(mainWindow), m_caption(caption), m_screen(screen)
 {
     setObjectName(QStringLiteral("frmScroll"));
     build();
     connectControls();
-    m_main.window->setEnabled(false);
-    move(m_main.window->pos());
+    m_mainWindow->setEnabled(false);
+    move(m_mainWindow->pos());
     resize(screen);
 }
 
@@ -153,7 +152,7 @@ bool ScrollViewer::scrollViewShown() const
 void ScrollViewer::zoomOut()
 {
     setScrollViewVisible(false);
-    m_image1->setGeometry(FittedPictureRect(m_main.panYear->text(), m_screen, m_image1->y()));
+    m_image1->setGeometry(FittedPictureRect(m_caption, m_screen, m_image1->y()));
 }
 
 void ScrollViewer::zoomIn()
@@ -170,7 +169,7 @@ void ScrollViewer::picturePressed(Qt::MouseButton button)
 
 void ScrollViewer::done(int result)
 {
-    m_main.window->setEnabled(true);
+    m_mainWindow->setEnabled(true);
     QDialog::done(result);
 }
 

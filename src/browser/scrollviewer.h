@@ -8,7 +8,6 @@ class QScrollBar;
 namespace gallerion {
 
 class PictureBox;
-struct MainControls;
 struct ScrollViewInput;
 
 // frmScroll: one large picture, either at its natural size in a viewport
@@ -19,8 +18,9 @@ class ScrollViewer : public QDialog
 {
     Q_OBJECT
 public:
-    // Made as large as the screen, at the main window's top left corner.
-    ScrollViewer(MainControls &main, const QSize &screen);
+    // Made as large as the screen, at the main window's top left corner. The
+    // caption of the open entry decides how the picture is fitted.
+    ScrollViewer(QWidget *mainWindow, const QString &caption, const QSize &screen);
 
     // Puts the picture into picChild and Image1; false when it cannot be read.
     bool loadPicture(const QString &nativePath, const QString &programPath);
@@ -44,7 +44,8 @@ private:
     void setScrollViewVisible(bool visible);
     void picturePressed(Qt::MouseButton button);
 
-    MainControls &m_main;
+    QWidget *m_mainWindow;
+    QString m_caption;
     QSize m_screen;
     QWidget *m_picParent = nullptr;
     PictureBox *m_picChild = nullptr;

@@ -30,9 +30,9 @@ const CollectionRow *rowOf(std::span<const CollectionRow> rows, const QString &s
     return nullptr;
 }
 
-// Description file and caption.
+// Description file and caption; with nothing open, the introduction.
 constexpr std::array<CollectionRow, 15> descriptionRows{{
-    {NothingOpenCaption, "intro.rtf"_L1, "Introduction"_L1},
+    {""_L1, "intro.rtf"_L1, "Introduction"_L1},
     {"Zarvick Postage Stamps "_L1, "stamps.rtf"_L1, "Zarvick Postage Stamps "_L1},
     {"Zarvick Calendars "_L1, "carstuff.rtf"_L1, "Zarvick Calendars "_L1},
     {"Franklin Mint Collector Knives "_L1, "knives.rtf"_L1, "Franklin Mint Collector Knives "_L1},
@@ -162,11 +162,6 @@ QString DetailsFileName(const QString &selection, int photoNumber)
         return {};
     return QString(photoNumber < 5 ? row->first : row->second) + QString::number(2 * photoNumber) +
            u".rtf"_s;
-}
-
-bool IsNothingOpen(const QString &selection)
-{
-    return selection == NothingOpenCaption;
 }
 
 int PhotoNumberOf(const QString &caption)

@@ -6,12 +6,9 @@
 namespace gallerion {
 
 // The file-name rules of the year text panels. A selection S is the caption of
-// panYear: "panYear" while nothing is open, a year "1964" ... "2001", or a
+// the open entry: empty while nothing is open, a year "1964" ... "2001", or a
 // collection name with its trailing blank. Paths are the part after DiscRoot.
 
-// panYear's caption while nothing is open.
-inline constexpr QLatin1String NothingOpenCaption{"panYear"};
-bool IsNothingOpen(const QString &selection);
 // Where the lower-case texts live: "\richtext\".
 inline const QString LowerTextDir = QStringLiteral("\\richtext\\");
 

@@ -52,26 +52,25 @@ void TextPanels::connectControls()
 
 QString TextPanels::selection() const
 {
-    return m_controls.panYear->text();
+    return m_state.entries().caption();
 }
 
 bool TextPanels::nothingOpen() const
 {
-    return IsNothingOpen(selection());
+    return !m_state.entries().isOpen();
 }
 
 void TextPanels::fail(const QString &errorCode)
 {
-    m_state.ErrorCode = errorCode;
     m_platform.screen().setBusy(false);
-    ReportError(m_state, m_platform);
+    ReportError(m_state, m_platform, errorCode);
 }
 
 void TextPanels::openDocument(const QString &path, const QString &title, const QString &errorCode,
                               bool bringToFront)
 {
     m_state.ErrorCode = errorCode;
-    OpenDocument({path, title, errorCode, bringToFront}, m_state, m_platform);
+    OpenDocument({path, title, errorCode, bringToFront}, m_state, m_platform, m_controls.window);
 }
 
 // Looks the file up on the disc first: the found name, in the disc's own
@@ -105,7 +104,7 @@ void TextPanels::cmdStats_Click()
         return;
     }
     const QString details =
-        DetailsFileName(selection(), PhotoNumberOf(m_controls.panPhoto->text()));
+        DetailsFileName(selection(), PhotoNumberOf(m_state.entries().photoNumber()));
     if (!details.isEmpty()) {
         showDetails(details);
         return;
@@ -172,8 +171,9 @@ void TextPanels::refreshDetails()
 {
     // After a forward step the cursor is the photo on screen; after a backward
     // step it stands one before it. ShownPhotoIndex is that photo either way.
-    const QString photo = m_state.PhotoList.value(m_state.ShownPhotoIndex - 1);
-    const QString path = DetailsPathOfPhoto(m_state.DiscRoot, photo, m_state.CodePosition);
+    const EntryModel &entries = m_state.entries();
+    const QString photo = entries.photoList().value(entries.shownIndex() - 1);
+    const QString path = DetailsPathOfPhoto(m_state.DiscRoot, photo, entries.codePosition());
     if (!loadDetails(path)) {
         // Better no box than the details of another photo.
         m_controls.rtbDetails->hide();

@@ -2,6 +2,7 @@
 
 #include "documents/documenttable.h"
 #include "documents/documentviewer.h"
+#include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
 
 #include <QAction>
@@ -9,18 +10,15 @@
 
 namespace gallerion {
 
-void installDocumentMenus(QWidget *mainWindow, ProgramState &state, Platform &platform,
-                          const MenuEntryLookup &findEntry)
+void installDocumentMenus(MainWindowHost &host, ProgramState &state, Platform &platform)
 {
+    QWidget *owner = host.mainWindow();
     for (const DocumentRow &row : DocumentTable()) {
-        const QString name = row.menuName;
-        QAction *action = findEntry ? findEntry(name) : mainWindow->findChild<QAction *>(name);
-        if (!action)
-            continue;
-        QObject::connect(action, &QAction::triggered, mainWindow, [&state, &platform, &row] {
+        QAction *action = host.claimMenuEntry(row.menu);
+        QObject::connect(action, &QAction::triggered, owner, [&state, &platform, &row, owner] {
             OpenDocument({state.DiscRoot + row.path, QString(row.title), QString(row.errorCode),
                           row.bringToFront},
-                         state, platform);
+                         state, platform, owner);
         });
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "startup/menuentry.h"
+
 #include <QLatin1String>
 #include <QString>
 
@@ -13,7 +15,7 @@ namespace gallerion {
 // blanks included.
 struct DocumentRow
 {
-    QLatin1String menuName;
+    MenuEntry menu;
     QLatin1String path;
     QLatin1String title;
     QLatin1String errorCode;

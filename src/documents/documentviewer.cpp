@@ -6,7 +6,6 @@
 #include "startup/errorreporter.h"
 #include "startup/programstate.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QPointer>
@@ -47,28 +46,6 @@ QIcon printerIcon()
     painter.setBrush(Qt::white);
     painter.drawRect(4, 10, 7, 5);
     return QIcon(pixmap);
-}
-
-QWidget *findMainWindow()
-{
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (window->objectName() == QLatin1String("Form1"))
-            return window;
-    }
-    return nullptr;
-}
-
-// The close button hands the keyboard back to the year buttons, to the one
-// after the year that was opened last.
-void returnToMainWindow(QWidget *form, int selectedYearButton)
-{
-    if (!form)
-        return;
-    form->setEnabled(true);
-    const int next = selectedYearButton >= 38 ? 1 : selectedYearButton + 1;
-    if (auto *button = form->findChild<QWidget *>(QStringLiteral("cmdYR(%1)").arg(next)))
-        button->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace
@@ -153,22 +130,20 @@ void DocumentViewer::showEvent(QShowEvent *event)
     m_close->setFocus(Qt::OtherFocusReason);
 }
 
-bool OpenDocument(const DocumentRequest &request, ProgramState &state, Platform &platform)
+bool OpenDocument(const DocumentRequest &request, ProgramState &state, Platform &platform,
+                  QWidget *owner)
 {
     state.WorkPath = request.workPath;
     state.DocumentTitle = request.title;
-    QWidget *form = findMainWindow();
-    // The main window owns the viewer while it is open; QPointer notices if the
-    // program ends and takes the main window, and the viewer, with it.
+    // QPointer notices if the program ends and takes the owner, and the viewer, with it.
     QPointer<DocumentViewer> viewer =
-        new DocumentViewer(state.DocumentTitle, platform.screen().twips(), form);
+        new DocumentViewer(state.DocumentTitle, platform.screen().twips(), owner);
     platform.screen().setBusy(true);
     const bool loaded = viewer->loadFile(platform.files().nativePath(state.WorkPath));
     platform.screen().setBusy(false);
     if (!loaded) {
         delete viewer.data();
-        state.ErrorCode = request.errorCode;
-        ReportError(state, platform);
+        ReportError(state, platform, request.errorCode);
         return false;
     }
     if (request.bringToFront)
@@ -177,8 +152,9 @@ bool OpenDocument(const DocumentRequest &request, ProgramState &state, Platform 
     viewer->exec();
     const bool byButton = viewer && viewer->closedByButton();
     delete viewer.data();
+    // The close box leaves the keyboard where it was; the button hands it back.
     if (byButton && !state.isEnding())
-        returnToMainWindow(form, state.SelectedYearButton);
+        state.returnToMainWindow();
     return true;
 }
 

@@ -55,9 +55,11 @@ private:
     bool m_closedByButton = false;
 };
 
-// Opens the document modally and returns once the viewer is closed. A file that
-// cannot be loaded stores request.errorCode in ErrorCode and reports it; no
-// viewer is shown then. Returns whether the viewer was shown.
-bool OpenDocument(const DocumentRequest &request, ProgramState &state, Platform &platform);
+// Opens the document modally over its owner (the main window) and returns once
+// the viewer is closed. A file that cannot be loaded stores request.errorCode
+// in ErrorCode and reports it; no viewer is shown then. Returns whether the
+// viewer was shown.
+bool OpenDocument(const DocumentRequest &request, ProgramState &state, Platform &platform,
+                  QWidget *owner = nullptr);
 
 } // namespace gallerion

@@ -4,46 +4,14 @@
 #include "startup/errormessages.h"
 #include "startup/programstate.h"
 
-#include <QApplication>
-#include <QWidget>
-
 namespace gallerion {
-
-namespace {
-
-const QString ErrorTitle = QStringLiteral("The Zarvick Gallerion");
-
-QWidget *mainWindow()
-{
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (window->objectName() == QLatin1String("Form1"))
-            return window;
-    }
-    return nullptr;
-}
-
-// The main window may not exist yet (start-up) or have no year buttons (tests).
-void restoreMainWindow(int selectedYearButton)
-{
-    QWidget *window = mainWindow();
-    if (!window)
-        return;
-    // A disabled window takes no focus, so it is enabled first.
-    window->setEnabled(true);
-    const int next = selectedYearButton >= 38 ? 1 : selectedYearButton + 1;
-    if (auto *button = window->findChild<QWidget *>(QStringLiteral("cmdYR(%1)").arg(next)))
-        button->setFocus(Qt::OtherFocusReason);
-}
-
-} // namespace
 
 void ReportError(ProgramState &state, Platform &platform)
 {
     state.ErrorText = composeErrorText(state.ErrorCode, state.SoundFilePath);
     MessageRequest request;
     request.text = state.ErrorText;
-    request.title = ErrorTitle;
+    request.title = QStringLiteral("The Zarvick Gallerion");
     if (isRetryCancelCode(state.ErrorCode)) {
         request.buttons = MessageButtons::RetryCancel;
         const int answer = platform.messages().ask(request);
@@ -54,7 +22,13 @@ void ReportError(ProgramState &state, Platform &platform)
     }
     request.icon = MessageIcon::Critical;
     platform.messages().ask(request);
-    restoreMainWindow(state.SelectedYearButton);
+    state.returnToMainWindow();
+}
+
+void ReportError(ProgramState &state, Platform &platform, const QString &code)
+{
+    state.ErrorCode = code;
+    ReportError(state, platform);
 }
 
 } // namespace gallerion

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/entrymodel.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -27,25 +29,27 @@ class ProgramState : public QObject
     Q_PROPERTY(QString WorkPath MEMBER WorkPath)
     Q_PROPERTY(QString DocumentTitle MEMBER DocumentTitle)
     // Photo and movie lists
-    Q_PROPERTY(QStringList PhotoList MEMBER PhotoList)
-    Q_PROPERTY(QStringList PhotoNumbers MEMBER PhotoNumbers)
-    Q_PROPERTY(int PhotoCount MEMBER PhotoCount)
-    Q_PROPERTY(int CodePosition MEMBER CodePosition)
+    Q_PROPERTY(QStringList PhotoList READ photoList NOTIFY photoListChanged)
+    Q_PROPERTY(QStringList PhotoNumbers READ photoNumbers NOTIFY photoListChanged)
+    Q_PROPERTY(int PhotoCount READ photoCount NOTIFY photoListChanged)
+    Q_PROPERTY(int CodePosition READ codePosition NOTIFY photoListChanged)
     Q_PROPERTY(QStringList MovieList MEMBER MovieList)
     Q_PROPERTY(int MovieCount MEMBER MovieCount)
     // Browser
     Q_PROPERTY(int SelectedYearButton MEMBER SelectedYearButton)
     Q_PROPERTY(int TargetYearButton MEMBER TargetYearButton)
-    Q_PROPERTY(QString CurrentEntryCode MEMBER CurrentEntryCode)
-    Q_PROPERTY(int CurrentPhotoIndex MEMBER CurrentPhotoIndex)
-    Q_PROPERTY(int ShownPhotoIndex MEMBER ShownPhotoIndex)
-    Q_PROPERTY(QString CurrentPhotoPath MEMBER CurrentPhotoPath)
+    // The open entry and its photo cursor live in the entry model.
+    Q_PROPERTY(QString CurrentEntryCode READ currentEntryCode WRITE setCurrentEntryCode NOTIFY
+                   entryCodeChanged)
+    Q_PROPERTY(int CurrentPhotoIndex READ currentPhotoIndex NOTIFY photoChanged)
+    Q_PROPERTY(int ShownPhotoIndex READ shownPhotoIndex NOTIFY photoChanged)
+    Q_PROPERTY(QString CurrentPhotoPath READ currentPhotoPath NOTIFY photoChanged)
     Q_PROPERTY(bool YearClicked MEMBER YearClicked)
     Q_PROPERTY(bool RestorePending MEMBER RestorePending)
-    Q_PROPERTY(bool EntryJustOpened MEMBER EntryJustOpened)
+    Q_PROPERTY(bool EntryJustOpened READ entryJustOpened NOTIFY photoChanged)
     Q_PROPERTY(bool ShowFileNames MEMBER ShowFileNames)
-    Q_PROPERTY(bool LastStepForward MEMBER LastStepForward)
-    Q_PROPERTY(bool LastStepBack MEMBER LastStepBack)
+    Q_PROPERTY(bool LastStepForward READ lastStepForward NOTIFY photoChanged)
+    Q_PROPERTY(bool LastStepBack READ lastStepBack NOTIFY photoChanged)
     Q_PROPERTY(QString LastMouseButton MEMBER LastMouseButton)
     // Slide show
     Q_PROPERTY(int SlideInterval MEMBER SlideInterval)
@@ -72,31 +76,40 @@ public:
     QString WorkPath;
     QString DocumentTitle;
 
-    QStringList PhotoList;
-    QStringList PhotoNumbers;
-    int PhotoCount = 0;
-    int CodePosition = 0;
     QStringList MovieList;
     int MovieCount = 0;
 
     int SelectedYearButton = 0;
     int TargetYearButton = 0;
-    QString CurrentEntryCode;
-    int CurrentPhotoIndex = 0;
-    int ShownPhotoIndex = 0;
-    QString CurrentPhotoPath;
     bool YearClicked = false;
     bool RestorePending = false;
-    bool EntryJustOpened = false;
     bool ShowFileNames = false;
-    bool LastStepForward = false;
-    bool LastStepBack = false;
     QString LastMouseButton = QStringLiteral(" ");
 
     int SlideInterval = 5000;
     bool SlideNoConfirm = false;
     bool SlidePlaying = false;
     bool MainRefreshPending = false;
+
+    EntryModel &entries() { return *m_entries; }
+    const EntryModel &entries() const { return *m_entries; }
+
+    QStringList photoList() const;
+    QStringList photoNumbers() const;
+    int photoCount() const;
+    int codePosition() const;
+    QString currentEntryCode() const;
+    void setCurrentEntryCode(const QString &code);
+    int currentPhotoIndex() const;
+    int shownPhotoIndex() const;
+    QString currentPhotoPath() const;
+    bool entryJustOpened() const;
+    bool lastStepForward() const;
+    bool lastStepBack() const;
+
+    // A message or a window is done with: the main window is usable again and
+    // the year after the selected one has the keyboard.
+    void returnToMainWindow();
 
     bool isEnding() const { return m_ending; }
     // Ends the program: the run's event loop is left and every window goes.
@@ -105,8 +118,13 @@ public:
 
 signals:
     void endRequested();
+    void photoListChanged();
+    void entryCodeChanged();
+    void photoChanged();
+    void returnedToMainWindow();
 
 private:
+    EntryModel *m_entries;
     bool m_ending = false;
     int m_exitCode = 0;
 };

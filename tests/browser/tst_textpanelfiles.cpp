@@ -66,7 +66,7 @@ void TextPanelFilesTest::panelDocument_data()
     QTest::addColumn<QString>("loadDir");
     QTest::addColumn<QString>("title");
     QTest::newRow("description nothing open")
-        << u"description"_s << u"panYear"_s << u"\\richtext\\intro.rtf"_s << u"\\richtext\\"_s
+        << u"description"_s << QString() << u"\\richtext\\intro.rtf"_s << u"\\richtext\\"_s
         << head(7) + u"Introduction"_s;
     QTest::newRow("description 1967")
         << u"description"_s << u"1967"_s << u"\\richtext\\67desc.rtf"_s << u"\\richtext\\"_s

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -66,16 +67,14 @@ private slots:
     void tableShape();
     void viewerDesignLayout();
     void missingFileReportsRowCodeWithoutViewer();
-    void closeButtonFocusesNextYear_data();
-    void closeButtonFocusesNextYear();
-    void closeBoxSkipsFocusStep();
+    void onlyCloseButtonReturnsToMainWindow_data();
+    void onlyCloseButtonReturnsToMainWindow();
 
 private:
     QTemporaryDir m_disc;
     ProgramState *m_state = nullptr;
     Platform *m_platform = nullptr;
     test::ScriptedMessageBoxes *m_boxes = nullptr;
-    QWidget *m_form = nullptr;
 };
 
 void DocumentsTest::init()
@@ -92,17 +91,10 @@ void DocumentsTest::init()
     auto boxes = std::make_unique<test::ScriptedMessageBoxes>();
     m_boxes = boxes.get();
     m_platform->setMessages(std::move(boxes));
-    // A stand-in main window with the year buttons the viewer returns to.
-    m_form = new QWidget;
-    m_form->setObjectName(u"Form1"_s);
-    for (int i = 1; i <= 38; ++i)
-        (new QPushButton(m_form))->setObjectName(u"cmdYR(%1)"_s.arg(i));
-    m_form->show();
 }
 
 void DocumentsTest::cleanup()
 {
-    delete m_form;
     delete m_state;
 }
 
@@ -169,7 +161,7 @@ void DocumentsTest::tableShape()
     QCOMPARE(DocumentTable().size(), std::size_t(20));
     QSet<QString> menus;
     for (const DocumentRow &row : DocumentTable())
-        menus.insert(row.menuName);
+        menus.insert(menuEntryName(row.menu));
     QCOMPARE(menus.size(), 20);
     QVERIFY(!DocumentRowOfMenu(u"mnuSpecial(1)"_s));
     QVERIFY(!DocumentRowOfMenu(u"mnuBooks "_s));
@@ -215,23 +207,19 @@ void DocumentsTest::missingFileReportsRowCodeWithoutViewer()
     QVERIFY(!m_platform->screen().isBusy());
 }
 
-void DocumentsTest::closeButtonFocusesNextYear_data()
+void DocumentsTest::onlyCloseButtonReturnsToMainWindow_data()
 {
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<QString>("focus");
-    QTest::newRow("first year") << 1 << u"cmdYR(2)"_s;
-    QTest::newRow("nothing opened") << 0 << u"cmdYR(1)"_s;
-    QTest::newRow("last year") << 38 << u"cmdYR(1)"_s;
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("close button") << true;
+    QTest::newRow("close box") << false;
 }
 
-void DocumentsTest::closeButtonFocusesNextYear()
+void DocumentsTest::onlyCloseButtonReturnsToMainWindow()
 {
-    QFETCH(int, selected);
-    QFETCH(QString, focus);
-    m_state->SelectedYearButton = selected;
-    m_form->findChild<QWidget *>(u"cmdYR(20)"_s)->setFocus();
+    QFETCH(bool, byButton);
+    QSignalSpy handedBack(m_state, &ProgramState::returnedToMainWindow);
     QString caption;
-    closeViewerWhenShown(&caption, true);
+    closeViewerWhenShown(&caption, byButton);
     // The path's letter case differs from the disc's: the look-up ignores it.
     const bool shown =
         OpenDocument({u"E:\\RichText\\BOOKS.rtf"_s, title(u"Books"_s), u"ER004"_s, false}, *m_state,
@@ -241,20 +229,7 @@ void DocumentsTest::closeButtonFocusesNextYear()
     QCOMPARE(m_state->DocumentTitle, title(u"Books"_s));
     QVERIFY(m_boxes->shown().isEmpty());
     QVERIFY(!viewerWindow()); // unloaded: the next opening starts afresh
-    QCOMPARE(m_form->focusWidget()->objectName(), focus);
-}
-
-void DocumentsTest::closeBoxSkipsFocusStep()
-{
-    m_state->SelectedYearButton = 3;
-    m_form->findChild<QWidget *>(u"cmdYR(20)"_s)->setFocus();
-    QString caption;
-    closeViewerWhenShown(&caption, false);
-    QVERIFY(OpenDocument({u"E:\\richtext\\books.rtf"_s, title(u"Books"_s), u"ER004"_s, false},
-                         *m_state, *m_platform));
-    QCOMPARE(caption, title(u"Books"_s));
-    QVERIFY(!viewerWindow());
-    QCOMPARE(m_form->focusWidget()->objectName(), u"cmdYR(20)"_s);
+    QCOMPARE(handedBack.size(), byButton ? 1 : 0);
 }
 
 QTEST_MAIN(DocumentsTest)

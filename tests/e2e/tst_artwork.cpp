@@ -80,10 +80,10 @@ void ArtworkTest::clipArtLeavesPhotoStepsOfTheEntryAlone()
     runOnSampleDisc([&] {
         clickYear(38);
         click("cmdClipArt");
-        code = programState()->CurrentEntryCode;
-        photoBefore = programState()->CurrentPhotoPath;
+        code = programState()->property("CurrentEntryCode").toString();
+        photoBefore = programState()->property("CurrentPhotoPath").toString();
         QTest::keyClick(control(QStringLiteral("cmdYR(1)")), '.');
-        photoAfter = programState()->CurrentPhotoPath;
+        photoAfter = programState()->property("CurrentPhotoPath").toString();
         number = control<QLabel>(QStringLiteral("panPhoto"))->text();
     });
     // 2001's photos are named by its entry code, not by the digits of its year.

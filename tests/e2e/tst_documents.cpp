@@ -65,13 +65,13 @@ void DocumentsTest::everyAvailableDocumentOpensWithItsTitle()
     runWithMainWindow(fixture, [&](Script &script) {
         script.then([&] {
             for (const DocumentRow &row : DocumentTable()) {
-                if (menuEntry(row.menuName)->isEnabled())
-                    menus.append(row.menuName);
+                if (menuEntry(menuEntryName(row.menu))->isEnabled())
+                    menus.append(menuEntryName(row.menu));
             }
         });
         // Every row but the three unavailable ones.
         for (const DocumentRow &row : DocumentTable()) {
-            const QString menu = row.menuName;
+            const QString menu = menuEntryName(row.menu);
             if (menu != "mnuMisc(1)"_L1 && menu != "mnuMisc(3)"_L1 && menu != "mnuWhatsNew"_L1)
                 openAndClose(script, menu, &seen);
         }

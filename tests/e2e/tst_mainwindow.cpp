@@ -69,7 +69,7 @@ void MainWindowTest::lastYearButtonFocusesFirst()
         mainWindow()->activateWindow();
         clickYear(38);
         shown = caption();
-        code = programState()->CurrentEntryCode;
+        code = programState()->property("CurrentEntryCode").toString();
         focus = focused();
         selected = programState()->SelectedYearButton;
     });

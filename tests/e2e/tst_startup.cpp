@@ -178,8 +178,8 @@ void StartupTest::startupSoundAndPhotoList()
     QString firstPhoto;
     bool firstClickPending = false;
     runOnMainWindow(fixture, [&] {
-        photoCount = programState()->PhotoCount;
-        firstPhoto = programState()->PhotoList.value(0);
+        photoCount = programState()->property("PhotoCount").toInt();
+        firstPhoto = programState()->property("PhotoList").toStringList().value(0);
         firstClickPending = programState()->FirstClickPending;
     });
     QStringList steps;

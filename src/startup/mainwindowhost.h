@@ -1,0 +1,41 @@
+#pragma once
+
+#include "startup/menuentry.h"
+
+#include <QRect>
+
+class QAction;
+class QWidget;
+
+namespace gallerion {
+
+class EntryModel;
+class MultimediaDevice;
+
+// What the main window offers the features that plug into it: a place for
+// their windows and panels, its state, its device and its menu entries.
+class MainWindowHost
+{
+public:
+    virtual ~MainWindowHost() = default;
+
+    // Form1: the owner of the features' windows.
+    virtual QWidget *mainWindow() = 0;
+    // The designed stage that holds the photo; panels over the photo are its children.
+    virtual QWidget *stage() = 0;
+    // Image4's place on the stage; panels are placed from it.
+    virtual QRect photoBox() const = 0;
+
+    virtual void setMainWindowEnabled(bool enabled) = 0;
+    // The keyboard goes to the year button after the selected one.
+    virtual void focusNextYear() = 0;
+
+    virtual MultimediaDevice &multimediaDevice() = 0;
+    virtual EntryModel &entries() = 0;
+
+    // The feature that claims an entry handles it; entries that no feature
+    // claimed are switched off once every feature is installed.
+    virtual QAction *claimMenuEntry(MenuEntry entry) = 0;
+};
+
+} // namespace gallerion
