@@ -29,7 +29,7 @@ QStringList entryCodes()
     QStringList codes;
     for (int button = 1; button <= YearButtonCount; ++button)
         codes.append(EntryCodeOf(YearCaptionOfButton(button)));
-    for (const Collection &collection : CollectionTable())
+    for (const Collection &collection : collectionTable())
         codes.append(collection.code);
     return codes;
 }
@@ -93,9 +93,9 @@ int main(int argc, char **argv)
     // Where the time goes: the platform's listing and the sort and numbering here.
     QStringList names;
     const double listing =
-        medianMilliseconds([&] { names = files.list(PhotoPattern(QStringLiteral("E:"))); });
+        medianMilliseconds([&] { names = files.list(photoPattern(QStringLiteral("E:"))); });
     const double ordering =
-        medianMilliseconds([&] { PhotoListFromNames(names, QStringLiteral("E:")); });
+        medianMilliseconds([&] { photoListFromNames(names, QStringLiteral("E:")); });
     const QString shell = QStringLiteral("ls -f '%1' | LC_ALL=C sort > /dev/null").arg(photoDir);
     const double tools = medianMilliseconds([&] {
         QProcess process;

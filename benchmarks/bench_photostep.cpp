@@ -91,7 +91,7 @@ struct Session
         state.DiscRoot = QStringLiteral("E:");
         window.show();
         QCoreApplication::processEvents();
-        LoadPhotoList(state, platform);
+        loadPhotoList(state, platform);
         window.controls().Image4->installEventFilter(&counter);
     }
 
@@ -107,7 +107,7 @@ int photosOfEntry(const EntryModel &entries, const QString &code)
 {
     int photos = 0;
     for (int i = 0; i < entries.photoCount(); ++i)
-        photos += EntryCodeAt(entries.photoList().at(i), entries.codePosition()) == code ? 1 : 0;
+        photos += entryCodeAt(entries.photoList().at(i), entries.codePosition()) == code ? 1 : 0;
     return photos;
 }
 

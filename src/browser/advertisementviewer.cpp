@@ -24,13 +24,13 @@ void AdvertisementViewer::cmdAd_Click()
     closeScreenSaverList();
     const QString caption = m_state.entries().caption();
     ScrollViewer viewer(m_controls.window, caption, m_platform.screen().pixels());
-    m_state.WorkPath = m_state.DiscRoot + AdvertisementFile(caption);
+    m_state.WorkPath = m_state.DiscRoot + advertisementFile(caption);
     if (!viewer.loadPicture(m_platform.files().nativePath(m_state.WorkPath), m_state.WorkPath)) {
         apologise();
         return;
     }
     viewer.showScrollView(m_controls.window->size());
-    viewer.setWindowTitle(AdvertisementTitle(caption));
+    viewer.setWindowTitle(advertisementTitle(caption));
     // Ending the program leaves the viewer's own event loop first.
     connect(&m_state, &ProgramState::endRequested, &viewer, &QDialog::reject);
     viewer.exec();
@@ -48,7 +48,7 @@ void AdvertisementViewer::closeScreenSaverList()
 
 void AdvertisementViewer::apologise()
 {
-    m_platform.messages().ask({AdvertisementApology(), QStringLiteral("The Zarvick Gallerion"),
+    m_platform.messages().ask({advertisementApology(), QStringLiteral("The Zarvick Gallerion"),
                                MessageIcon::Exclamation, MessageButtons::Ok});
     m_controls.window->setEnabled(true);
 }

@@ -15,7 +15,7 @@ QString emblemFile(const QString &caption)
         return QStringLiteral("\\emblems\\embdv.jpg");
     if (caption == Prototypes)
         return QStringLiteral("\\emblems\\EMBpt.jpg");
-    return QStringLiteral("\\emblems\\emb") + ArtworkYearCode(caption) + QStringLiteral(".jpg");
+    return QStringLiteral("\\emblems\\emb") + artworkYearCode(caption) + QStringLiteral(".jpg");
 }
 
 QString scriptFile(const QString &caption)
@@ -24,21 +24,21 @@ QString scriptFile(const QString &caption)
         return QStringLiteral("\\SCRIPTS\\SCRIDV.jpg");
     if (caption == Prototypes)
         return QStringLiteral("\\SCRIPTS\\SCRIpt.jpg");
-    return QStringLiteral("\\scripts\\scri") + ArtworkYearCode(caption) + QStringLiteral(".jpg");
+    return QStringLiteral("\\scripts\\scri") + artworkYearCode(caption) + QStringLiteral(".jpg");
 }
 
 } // namespace
 
-QString ArtworkYearCode(const QString &caption)
+QString artworkYearCode(const QString &caption)
 {
     return caption.mid(2, 2);
 }
 
-QString ArtworkFile(ArtworkKind kind, const QString &caption)
+QString artworkFile(ArtworkKind kind, const QString &caption)
 {
     switch (kind) {
     case ArtworkKind::ClipArt:
-        return QStringLiteral("\\Clipart\\") + ArtworkYearCode(caption) +
+        return QStringLiteral("\\Clipart\\") + artworkYearCode(caption) +
                QStringLiteral("clip.jpg");
     case ArtworkKind::Emblem:
         return emblemFile(caption);
@@ -48,12 +48,12 @@ QString ArtworkFile(ArtworkKind kind, const QString &caption)
     return scriptFile(caption);
 }
 
-QString ClipArtReloadFile(const QString &caption)
+QString clipArtReloadFile(const QString &caption)
 {
-    return QStringLiteral("\\ClipArt\\") + ArtworkYearCode(caption) + QStringLiteral("clip.jpg");
+    return QStringLiteral("\\ClipArt\\") + artworkYearCode(caption) + QStringLiteral("clip.jpg");
 }
 
-QString ArtworkErrorCode(ArtworkKind kind)
+QString artworkErrorCode(ArtworkKind kind)
 {
     switch (kind) {
     case ArtworkKind::ClipArt:
@@ -66,7 +66,7 @@ QString ArtworkErrorCode(ArtworkKind kind)
     return QStringLiteral("ER021");
 }
 
-QPoint ArtworkPosition(ArtworkKind kind, const QSize &picture, const QRect &image4, int frame1Top)
+QPoint artworkPosition(ArtworkKind kind, const QSize &picture, const QRect &image4, int frame1Top)
 {
     switch (kind) {
     case ArtworkKind::ClipArt:
@@ -80,19 +80,19 @@ QPoint ArtworkPosition(ArtworkKind kind, const QSize &picture, const QRect &imag
     return {image4.left() + 1, image4.top() + 25};
 }
 
-QString AdvertisementFile(const QString &caption)
+QString advertisementFile(const QString &caption)
 {
     const QString name = caption == Dravent ? QStringLiteral("68VADV00.jpg")
                                             : caption.mid(2, 2) + QStringLiteral("vazk00.jpg");
     return QStringLiteral("\\ads\\") + name;
 }
 
-QString AdvertisementTitle(const QString &caption)
+QString advertisementTitle(const QString &caption)
 {
     return QStringLiteral("The Zarvick Gallerion    ") + caption + QStringLiteral(" Advertisement");
 }
 
-QString AdvertisementApology()
+QString advertisementApology()
 {
     return QStringLiteral("Sorry!\r\n\r\nThe Year 2001 ad has not yet been released by Vask.\r\n");
 }

@@ -66,7 +66,7 @@ bool ArtworkPanels::load(ArtworkKind kind, const QString &file)
 void ArtworkPanels::place(ArtworkKind kind)
 {
     PictureBox *picture = box(kind);
-    picture->move(ArtworkPosition(kind, picture->size(), m_controls.Image4->geometry(),
+    picture->move(artworkPosition(kind, picture->size(), m_controls.Image4->geometry(),
                                   m_controls.Frame1->y()));
 }
 
@@ -110,9 +110,9 @@ void ArtworkPanels::loadAndShow(ArtworkKind kind)
 {
     PictureBox *picture = box(kind);
     picture->hide();
-    m_state.ErrorCode = ArtworkErrorCode(kind);
-    if (!load(kind, ArtworkFile(kind, caption()))) {
-        ReportError(m_state, m_platform, ArtworkErrorCode(kind));
+    m_state.ErrorCode = artworkErrorCode(kind);
+    if (!load(kind, artworkFile(kind, caption()))) {
+        ReportError(m_state, m_platform, artworkErrorCode(kind));
         return;
     }
     place(kind);
@@ -122,10 +122,10 @@ void ArtworkPanels::loadAndShow(ArtworkKind kind)
 
 // A clip art that cannot follow the new selection goes, rather than stay
 // on screen as the art of another year.
-void ArtworkPanels::ReloadClipArt()
+void ArtworkPanels::reloadClipArt()
 {
     m_state.ErrorCode = QLatin1String(ClipArtReloadErrorCode);
-    if (!load(ArtworkKind::ClipArt, ClipArtReloadFile(caption()))) {
+    if (!load(ArtworkKind::ClipArt, clipArtReloadFile(caption()))) {
         m_controls.picClipArt->hide();
         ReportError(m_state, m_platform, QLatin1String(ClipArtReloadErrorCode));
         return;
@@ -133,12 +133,12 @@ void ArtworkPanels::ReloadClipArt()
     place(ArtworkKind::ClipArt);
 }
 
-void ArtworkPanels::LoadEmblem()
+void ArtworkPanels::loadEmblem()
 {
     loadAndShow(ArtworkKind::Emblem);
 }
 
-void ArtworkPanels::LoadScript()
+void ArtworkPanels::loadScript()
 {
     loadAndShow(ArtworkKind::Script);
 }
@@ -146,11 +146,11 @@ void ArtworkPanels::LoadScript()
 void ArtworkPanels::reloadShown()
 {
     if (!m_controls.picClipArt->isHidden())
-        ReloadClipArt();
+        reloadClipArt();
     if (!m_controls.picScript->isHidden())
-        LoadScript();
+        loadScript();
     if (!m_controls.picEmblem->isHidden())
-        LoadEmblem();
+        loadEmblem();
 }
 
 void ArtworkPanels::pictureClicked(PictureBox *picture)

@@ -25,9 +25,9 @@ public:
     void cmdEmblem_Click();
     void cmdScript_Click();
     // The loaders the year selection calls while their picture shows.
-    void ReloadClipArt();
-    void LoadEmblem();
-    void LoadScript();
+    void reloadClipArt();
+    void loadEmblem();
+    void loadScript();
     // After a new selection every picture that shows follows it.
     void reloadShown();
 

@@ -58,7 +58,7 @@ void EntryBrowser::yearClicked(int index)
     m_controls.Image4->clear();
     m_entries.open(YearCaptionOfButton(index), false);
     OpenEntry();
-    focusYear(YearButtonAfter(index));
+    focusYear(yearButtonAfter(index));
     finishOpening(index);
 }
 
@@ -92,7 +92,7 @@ void EntryBrowser::OpenEntry()
     m_controls.mnuNames->setEnabled(true);
     m_controls.rtbDetails->hide();
     UpdateEntryButtons();
-    m_controls.cmdStats->setText(StatsCaptionOf(m_entries.caption(), false));
+    m_controls.cmdStats->setText(statsCaptionOf(m_entries.caption(), false));
     if (m_entries.shownIndex() > m_entries.photoCount() ||
         !m_controls.Image4->loadPhoto(m_platform.files().nativePath(m_entries.photoPath()))) {
         m_controls.Image4->hide();
@@ -114,12 +114,12 @@ void EntryBrowser::UpdateEntryButtons()
     m_controls.panPhoto->show();
     m_controls.panYear->show();
     const QString &caption = m_entries.caption();
-    const PanelAvailability available = PanelAvailabilityOf(caption, false);
+    const PanelAvailability available = panelAvailabilityOf(caption, false);
     const QList<QPushButton *> buttons = m_controls.panelButtons();
     for (QPushButton *button : buttons) {
         const QString name = button->objectName();
         for (int i = 0; i < PanelButtonCount; ++i) {
-            if (PanelButtonName(PanelButton(i)) == name)
+            if (panelButtonName(PanelButton(i)) == name)
                 button->setEnabled(available.enabled[i]);
         }
     }
@@ -175,7 +175,7 @@ void EntryBrowser::hideArtwork()
 
 void EntryBrowser::FocusNextYearButton()
 {
-    focusYear(YearButtonAfter(m_state.SelectedYearButton));
+    focusYear(yearButtonAfter(m_state.SelectedYearButton));
 }
 
 bool EntryBrowser::showPhotoAt(int index)
@@ -191,7 +191,7 @@ bool EntryBrowser::showPhotoAt(int index)
 void EntryBrowser::focusAfterStep()
 {
     const QString &code = m_entries.code();
-    const int target = FocusButtonForEntryCode(code);
+    const int target = focusButtonForEntryCode(code);
     if (code == QLatin1String("A0") || code == QLatin1String("A1"))
         m_controls.cmdYR[target]->setEnabled(true);
     focusYear(target);
@@ -240,7 +240,7 @@ void EntryBrowser::photoPressed(Qt::MouseButton button)
         emit screenSaverListRequested();
         return;
     }
-    const PhotoCycleStep step = NextInPhotoCycle(m_entries.caption(), m_state.SelectedYearButton);
+    const PhotoCycleStep step = nextInPhotoCycle(m_entries.caption(), m_state.SelectedYearButton);
     beginOpening();
     const int selected = m_state.SelectedYearButton;
     m_state.TargetYearButton = selected >= YearButtonCount ? 1 : selected + 1;
@@ -253,7 +253,7 @@ void EntryBrowser::photoPressed(Qt::MouseButton button)
         OpenCollection();
     else
         OpenEntry();
-    focusYear(YearButtonAfter(m_state.TargetYearButton));
+    focusYear(yearButtonAfter(m_state.TargetYearButton));
     finishOpening(m_state.TargetYearButton);
 }
 
@@ -280,7 +280,7 @@ void EntryBrowser::hideFileNames()
 
 void EntryBrowser::loadArray()
 {
-    LoadPhotoList(m_state, m_platform);
+    loadPhotoList(m_state, m_platform);
     if (!m_state.isEnding())
         ShowNextPhoto();
 }

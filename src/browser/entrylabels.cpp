@@ -28,7 +28,7 @@ void EntryLabels::showPhoto()
     m_panPhoto->setText(m_entries.photoNumber());
     // The name box shows the file name of the photo on view whenever it is shown.
     const QString &path = m_entries.photoPath();
-    m_txtFile->setText(FileNameText(path, CodePosition({path})));
+    m_txtFile->setText(fileNameText(path, CodePosition({path})));
 }
 
 } // namespace gallerion

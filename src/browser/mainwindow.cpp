@@ -112,17 +112,17 @@ void MainWindow::buildSidePanel()
     yearFont.setBold(true);
     m_controls.panYear->setFont(yearFont);
     m_controls.panYear->setWordWrap(true);
-    m_controls.panYear->setGeometry(652, 4, 142, 44);
+    m_controls.panYear->setGeometry(twipsRect(9780, 60, 2130, 660));
     m_controls.panPhoto = panel(stage, QStringLiteral("panPhoto"), QString());
-    m_controls.panPhoto->setGeometry(652, 54, 60, 28);
+    m_controls.panPhoto->setGeometry(twipsRect(9780, 810, 900, 420));
     m_controls.SpinButton1 = named<SpinButton>(stage, QStringLiteral("SpinButton1"));
-    m_controls.SpinButton1->setGeometry(716, 54, 24, 28);
+    m_controls.SpinButton1->setGeometry(twipsRect(10740, 810, 360, 420));
     m_controls.txtFile = named<QLineEdit>(stage, QStringLiteral("txtFile"));
     m_controls.txtFile->setReadOnly(true);
-    m_controls.txtFile->setGeometry(652, 88, 142, 24);
+    m_controls.txtFile->setGeometry(twipsRect(9780, 1320, 2130, 360));
     m_controls.txtFile->hide();
     m_controls.Command1 = button(stage, QStringLiteral("Command1"), QStringLiteral("Load Array"));
-    m_controls.Command1->setGeometry(652, 118, 142, 26);
+    m_controls.Command1->setGeometry(twipsRect(9780, 1770, 2130, 390));
     m_controls.Command1->hide();
     m_controls.rtbDetails = named<RichTextBox>(stage, QStringLiteral("rtbDetails"));
     m_controls.rtbDetails->setGeometry(twipsRect(1200, 1200, 5400, 3600));
@@ -163,7 +163,7 @@ void MainWindow::buildFrame()
 void MainWindow::buildYearStrip()
 {
     m_controls.yearStrip = named<QWidget>(m_controls.stage, QStringLiteral("yearStrip"));
-    m_controls.yearStrip->setGeometry(0, 440, 800, 56);
+    m_controls.yearStrip->setGeometry(twipsRect(0, 6600, 12000, 840));
     for (int i = 1; i <= YearButtonCount; ++i)
         m_controls.cmdYR[i] = new YearButton(i, YearCaptionOfButton(i), m_controls.yearStrip);
     m_controls.cmdExit =
@@ -174,18 +174,12 @@ void MainWindow::applyLayout(const MainWindowLayout &layout)
 {
     m_controls.Image4->setGeometry(layout.image4);
     m_controls.Frame1->setGeometry(layout.frame1);
-    for (int i = 1; i <= YearButtonCount; ++i) {
-        const QRect &r = layout.yearButton[i];
-        m_controls.cmdYR[i]->setGeometry(twipsRect(r.left(), r.top(), r.width(), r.height()));
-    }
-    const QRect &exit = layout.exitButton;
-    m_controls.cmdExit->setGeometry(
-        twipsRect(exit.left(), exit.top(), exit.width(), exit.height()));
+    for (int i = 1; i <= YearButtonCount; ++i)
+        m_controls.cmdYR[i]->setGeometry(twipsRect(layout.yearButton[i]));
+    m_controls.cmdExit->setGeometry(twipsRect(layout.exitButton));
     const QList<QPushButton *> panels = m_controls.panelButtons();
-    for (int i = 0; i < MainWindowLayout::PanelCount; ++i) {
-        const QRect &r = layout.panelButton[i];
-        panels[i]->setGeometry(twipsRect(r.left(), r.top(), r.width(), r.height()));
-    }
+    for (int i = 0; i < MainWindowLayout::PanelCount; ++i)
+        panels[i]->setGeometry(twipsRect(layout.panelButton[i]));
 }
 
 void MainWindow::connectControls()

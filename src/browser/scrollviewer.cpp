@@ -126,7 +126,7 @@ void ScrollViewer::layOut(const QSize &inner, bool largeChangeInSixths)
     input.horizontalMaximum = m_hScroll1->maximum();
     input.verticalMaximum = m_vScroll1->maximum();
     input.largeChangeInSixths = largeChangeInSixths;
-    const ScrollViewPlan plan = PlanScrollView(input);
+    const ScrollViewPlan plan = planScrollView(input);
     if (plan.viewport)
         m_picParent->setGeometry(*plan.viewport);
     applyBar(m_hScroll1, plan.horizontal);
@@ -152,7 +152,7 @@ bool ScrollViewer::scrollViewShown() const
 void ScrollViewer::zoomOut()
 {
     setScrollViewVisible(false);
-    m_image1->setGeometry(FittedPictureRect(m_caption, m_screen, m_image1->y()));
+    m_image1->setGeometry(fittedPictureRect(m_caption, m_screen, m_image1->y()));
 }
 
 void ScrollViewer::zoomIn()

@@ -36,7 +36,7 @@ void planAxis(ScrollBarPlan &bar, int picture, int viewport, int currentMaximum,
 
 } // namespace
 
-ScrollViewPlan PlanScrollView(const ScrollViewInput &input)
+ScrollViewPlan planScrollView(const ScrollViewInput &input)
 {
     ScrollViewPlan plan;
     const QSize viewportSize(input.inner.width() - input.verticalBarWidth,
@@ -57,7 +57,7 @@ ScrollViewPlan PlanScrollView(const ScrollViewInput &input)
     return plan;
 }
 
-QRect FittedPictureRect(const QString &yearCaption, const QSize &screen, int top)
+QRect fittedPictureRect(const QString &yearCaption, const QSize &screen, int top)
 {
     static const QStringList landscapeYears{QStringLiteral("1979"), QStringLiteral("1980"),
                                             QStringLiteral("1986"), QStringLiteral("1987"),

@@ -40,11 +40,11 @@ struct ScrollViewPlan
     QRect corner;                  // SSCommand1
 };
 
-ScrollViewPlan PlanScrollView(const ScrollViewInput &input);
+ScrollViewPlan planScrollView(const ScrollViewInput &input);
 
 // Image1 in the fitted view: as tall as the screen, as wide as the screen
 // for the years whose advertisements are landscape pages and 0.77 times the
 // height otherwise, centred horizontally; its top stays where it was.
-QRect FittedPictureRect(const QString &yearCaption, const QSize &screen, int top);
+QRect fittedPictureRect(const QString &yearCaption, const QSize &screen, int top);
 
 } // namespace gallerion

@@ -75,12 +75,12 @@ constexpr std::array<CollectionRow, 10> detailsRows{{
 // digits otherwise.
 QString yearFileCode(const QString &selection)
 {
-    return IsMillenniumYear(selection) ? MillenniumCodeOf(selection) : YearCodeOf(selection);
+    return isMillenniumYear(selection) ? millenniumCodeOf(selection) : yearCodeOf(selection);
 }
 
 QString yearTitle(const QString &selection, const QString &suffix)
 {
-    return CenturyTitleHead(selection) + YearCodeOf(selection) + suffix;
+    return centuryTitleHead(selection) + yearCodeOf(selection) + suffix;
 }
 
 // Colors and Options share one table; only the Options lookup of the years
@@ -90,72 +90,72 @@ PanelDocument colorsOrOptions(const QString &selection, const QString &file, con
 {
     if (selection == "The Classic Dravent "_L1)
         return {UpperDir + u"dv"_s + file, UpperDir, TitleHead + selection + suffix};
-    const QString dir = IsMillenniumYear(selection) ? UpperDir : oldYearsDir;
+    const QString dir = isMillenniumYear(selection) ? UpperDir : oldYearsDir;
     return {dir + yearFileCode(selection) + file, UpperDir, yearTitle(selection, suffix)};
 }
 
 } // namespace
 
-QString YearCodeOf(const QString &selection)
+QString yearCodeOf(const QString &selection)
 {
     return selection.mid(2, 2);
 }
 
-QString MillenniumCodeOf(const QString &selection)
+QString millenniumCodeOf(const QString &selection)
 {
     return u"a"_s + selection.mid(3, 1);
 }
 
-bool IsMillenniumYear(const QString &selection)
+bool isMillenniumYear(const QString &selection)
 {
     return selection.startsWith("20"_L1);
 }
 
-QString CenturyTitleHead(const QString &selection)
+QString centuryTitleHead(const QString &selection)
 {
-    return IsMillenniumYear(selection) ? u"The Zarvick Gallerion     20"_s
+    return isMillenniumYear(selection) ? u"The Zarvick Gallerion     20"_s
                                        : u"The Zarvick Gallerion       19"_s;
 }
 
-PanelDocument DescriptionDocument(const QString &selection)
+PanelDocument descriptionDocument(const QString &selection)
 {
     if (const CollectionRow *row = rowOf(descriptionRows, selection))
         return {LowerTextDir + row->first, LowerTextDir, TitleHead + row->second};
-    const QString dir = IsMillenniumYear(selection) ? UpperDir : LowerTextDir;
+    const QString dir = isMillenniumYear(selection) ? UpperDir : LowerTextDir;
     return {dir + yearFileCode(selection) + u"desc.rtf"_s, LowerTextDir,
             yearTitle(selection, u" Description"_s)};
 }
 
-PanelDocument ColorsDocument(const QString &selection)
+PanelDocument colorsDocument(const QString &selection)
 {
     return colorsOrOptions(selection, u"colors.rtf"_s, u" Colors"_s, UpperDir);
 }
 
-PanelDocument OptionsDocument(const QString &selection)
+PanelDocument optionsDocument(const QString &selection)
 {
-    const QString file = IsMillenniumYear(selection) ? u"OPTS.rtf"_s : u"opts.rtf"_s;
+    const QString file = isMillenniumYear(selection) ? u"OPTS.rtf"_s : u"opts.rtf"_s;
     return colorsOrOptions(selection, file, u" Options"_s, LowerTextDir);
 }
 
-PanelDocument StatsDocument(const QString &selection)
+PanelDocument statsDocument(const QString &selection)
 {
     if (const CollectionRow *row = rowOf(statsRows, selection))
         return {LowerTextDir + row->first, LowerTextDir,
                 TitleHead + selection + u" Specifications"_s};
-    if (IsMillenniumYear(selection))
-        return {UpperDir + MillenniumCodeOf(selection) + u"engines.rtf"_s, LowerTextDir,
+    if (isMillenniumYear(selection))
+        return {UpperDir + millenniumCodeOf(selection) + u"engines.rtf"_s, LowerTextDir,
                 yearTitle(selection, u" Statistics"_s)};
-    return {LowerTextDir + YearCodeOf(selection) + u"engines.rtf"_s, LowerTextDir,
+    return {LowerTextDir + yearCodeOf(selection) + u"engines.rtf"_s, LowerTextDir,
             yearTitle(selection, u" Engines"_s)};
 }
 
-PanelDocument NostalgiaDocument(const QString &selection)
+PanelDocument nostalgiaDocument(const QString &selection)
 {
-    return {LowerTextDir + u"nostalgia"_s + YearCodeOf(selection) + u".rtf"_s, LowerTextDir,
+    return {LowerTextDir + u"nostalgia"_s + yearCodeOf(selection) + u".rtf"_s, LowerTextDir,
             u"The Zarvick Gallerion     Nostalgia "_s + selection.left(4)};
 }
 
-QString DetailsFileName(const QString &selection, int photoNumber)
+QString detailsFileName(const QString &selection, int photoNumber)
 {
     const CollectionRow *row = rowOf(detailsRows, selection);
     if (!row)
@@ -164,7 +164,7 @@ QString DetailsFileName(const QString &selection, int photoNumber)
            u".rtf"_s;
 }
 
-int PhotoNumberOf(const QString &caption)
+int photoNumberOf(const QString &caption)
 {
     qsizetype digits = 0;
     while (digits < caption.size() && caption.at(digits).isDigit())
@@ -172,7 +172,7 @@ int PhotoNumberOf(const QString &caption)
     return caption.left(digits).toInt();
 }
 
-QString DetailsPathOfPhoto(const QString &discRoot, const QString &photoPath, int codePosition)
+QString detailsPathOfPhoto(const QString &discRoot, const QString &photoPath, int codePosition)
 {
     if (codePosition < 1)
         return {};

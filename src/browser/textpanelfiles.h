@@ -22,33 +22,33 @@ struct PanelDocument
 };
 
 // "67" for "1967", "01" for "2001".
-QString YearCodeOf(const QString &selection);
+QString yearCodeOf(const QString &selection);
 // "a1" for "2001"; the texts of the years 2000 and 2001 are named with it.
-QString MillenniumCodeOf(const QString &selection);
-bool IsMillenniumYear(const QString &selection);
+QString millenniumCodeOf(const QString &selection);
+bool isMillenniumYear(const QString &selection);
 // "The Zarvick Gallerion       19" or, for 2000 and 2001, "...     20".
-QString CenturyTitleHead(const QString &selection);
+QString centuryTitleHead(const QString &selection);
 
-PanelDocument DescriptionDocument(const QString &selection);
-PanelDocument ColorsDocument(const QString &selection);
-PanelDocument OptionsDocument(const QString &selection);
+PanelDocument descriptionDocument(const QString &selection);
+PanelDocument colorsDocument(const QString &selection);
+PanelDocument optionsDocument(const QString &selection);
 // Engines, statistics or specifications; collections with per-photo details
-// are not shown in the viewer (see DetailsFileName).
-PanelDocument StatsDocument(const QString &selection);
+// are not shown in the viewer (see detailsFileName).
+PanelDocument statsDocument(const QString &selection);
 // Nostalgia is loaded without a lookup: its lookup path is the file itself.
-PanelDocument NostalgiaDocument(const QString &selection);
+PanelDocument nostalgiaDocument(const QString &selection);
 
 // The details file of photo number N of a collection with per-photo details
 // ("pt006.rtf" for photo 3 of the prototypes); empty for any other selection.
-QString DetailsFileName(const QString &selection, int photoNumber);
+QString detailsFileName(const QString &selection, int photoNumber);
 
 // The number panPhoto shows, read as its leading digits; 0 without digits.
-int PhotoNumberOf(const QString &caption);
+int photoNumberOf(const QString &caption);
 
 // The details text named after a photo: "D:\zarvicks\pt006.jpg" gives
 // "D:\RichText\pt006.rtf". codePosition is the 1-based position of
 // "\zarvicks\" in the photo path. Details always live on the content disc, so
 // the root is the disc's even when the photos were copied to the hard disk.
-QString DetailsPathOfPhoto(const QString &discRoot, const QString &photoPath, int codePosition);
+QString detailsPathOfPhoto(const QString &discRoot, const QString &photoPath, int codePosition);
 
 } // namespace gallerion

@@ -66,11 +66,11 @@ void TextPanels::fail(const QString &errorCode)
     ReportError(m_state, m_platform, errorCode);
 }
 
-void TextPanels::openDocument(const QString &path, const QString &title, const QString &errorCode,
+void TextPanels::showDocument(const QString &path, const QString &title, const QString &errorCode,
                               bool bringToFront)
 {
     m_state.ErrorCode = errorCode;
-    OpenDocument({path, title, errorCode, bringToFront}, m_state, m_platform, m_controls.window);
+    openDocument({path, title, errorCode, bringToFront}, m_state, m_platform, m_controls.window);
 }
 
 // Looks the file up on the disc first: the found name, in the disc's own
@@ -83,14 +83,14 @@ void TextPanels::openLookedUp(const PanelDocument &document, const QString &erro
         fail(errorCode);
         return;
     }
-    openDocument(m_state.DiscRoot + document.loadDir + m_state.WorkPath, document.title, errorCode,
+    showDocument(m_state.DiscRoot + document.loadDir + m_state.WorkPath, document.title, errorCode,
                  false);
 }
 
 void TextPanels::cmdDesc_Click()
 {
     // With nothing open the description is the introduction.
-    openLookedUp(DescriptionDocument(selection()), DescriptionError);
+    openLookedUp(descriptionDocument(selection()), DescriptionError);
 }
 
 void TextPanels::cmdStats_Click()
@@ -104,24 +104,24 @@ void TextPanels::cmdStats_Click()
         return;
     }
     const QString details =
-        DetailsFileName(selection(), PhotoNumberOf(m_state.entries().photoNumber()));
+        detailsFileName(selection(), photoNumberOf(m_state.entries().photoNumber()));
     if (!details.isEmpty()) {
         showDetails(details);
         return;
     }
-    openLookedUp(StatsDocument(selection()), StatsError);
+    openLookedUp(statsDocument(selection()), StatsError);
 }
 
 void TextPanels::cmdColors_Click()
 {
     if (!nothingOpen())
-        openLookedUp(ColorsDocument(selection()), ColorsError);
+        openLookedUp(colorsDocument(selection()), ColorsError);
 }
 
 void TextPanels::cmdOptions_Click()
 {
     if (!nothingOpen())
-        openLookedUp(OptionsDocument(selection()), OptionsError);
+        openLookedUp(optionsDocument(selection()), OptionsError);
 }
 
 void TextPanels::cmdNostalgia_Click()
@@ -129,8 +129,8 @@ void TextPanels::cmdNostalgia_Click()
     if (nothingOpen())
         return;
     // No lookup: a missing file fails the load and reports the same code.
-    const PanelDocument document = NostalgiaDocument(selection());
-    openDocument(m_state.DiscRoot + document.lookupPath, document.title, NostalgiaError, true);
+    const PanelDocument document = nostalgiaDocument(selection());
+    showDocument(m_state.DiscRoot + document.lookupPath, document.title, NostalgiaError, true);
 }
 
 void TextPanels::showDetails(const QString &fileName)
@@ -173,7 +173,7 @@ void TextPanels::refreshDetails()
     // step it stands one before it. ShownPhotoIndex is that photo either way.
     const EntryModel &entries = m_state.entries();
     const QString photo = entries.photoList().value(entries.shownIndex() - 1);
-    const QString path = DetailsPathOfPhoto(m_state.DiscRoot, photo, entries.codePosition());
+    const QString path = detailsPathOfPhoto(m_state.DiscRoot, photo, entries.codePosition());
     if (!loadDetails(path)) {
         // Better no box than the details of another photo.
         m_controls.rtbDetails->hide();

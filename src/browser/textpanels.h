@@ -33,7 +33,7 @@ private:
     QString selection() const;
     bool nothingOpen() const;
     void openLookedUp(const PanelDocument &document, const QString &errorCode);
-    void openDocument(const QString &path, const QString &title, const QString &errorCode,
+    void showDocument(const QString &path, const QString &title, const QString &errorCode,
                       bool bringToFront);
     void showDetails(const QString &fileName);
     bool loadDetails(const QString &path);

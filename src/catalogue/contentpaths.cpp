@@ -2,26 +2,26 @@
 
 namespace gallerion {
 
-QString ContentPath(const QString &root, QLatin1String directory, const QString &name)
+QString contentPath(const QString &root, QLatin1String directory, const QString &name)
 {
     QString path;
     path.reserve(root.size() + directory.size() + name.size());
     return path.append(root).append(directory).append(name);
 }
 
-QString PhotoPath(const QString &photoRoot, const QString &name)
+QString photoPath(const QString &photoRoot, const QString &name)
 {
-    return ContentPath(photoRoot, ContentDir::Photos, name);
+    return contentPath(photoRoot, ContentDir::Photos, name);
 }
 
-QString PhotoPattern(const QString &photoRoot)
+QString photoPattern(const QString &photoRoot)
 {
-    return PhotoPath(photoRoot, QStringLiteral("*.jpg"));
+    return photoPath(photoRoot, QStringLiteral("*.jpg"));
 }
 
-QString MoviePattern(const QString &discRoot)
+QString moviePattern(const QString &discRoot)
 {
-    return ContentPath(discRoot, ContentDir::Movies, QStringLiteral("*.avi"));
+    return contentPath(discRoot, ContentDir::Movies, QStringLiteral("*.avi"));
 }
 
 } // namespace gallerion

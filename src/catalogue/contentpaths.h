@@ -21,10 +21,10 @@ inline constexpr QLatin1String ScreenSaverPhotos("\\sszarvicks\\");
 } // namespace ContentDir
 
 // root + directory + name, e.g. "E:" + "\richtext\" + "67desc.rtf".
-QString ContentPath(const QString &root, QLatin1String directory, const QString &name);
+QString contentPath(const QString &root, QLatin1String directory, const QString &name);
 
-QString PhotoPath(const QString &photoRoot, const QString &name);
-QString PhotoPattern(const QString &photoRoot); // every photo: "\zarvicks\*.jpg"
-QString MoviePattern(const QString &discRoot);  // every movie: "\movies\*.avi"
+QString photoPath(const QString &photoRoot, const QString &name);
+QString photoPattern(const QString &photoRoot); // every photo: "\zarvicks\*.jpg"
+QString moviePattern(const QString &discRoot);  // every movie: "\movies\*.avi"
 
 } // namespace gallerion

@@ -133,7 +133,7 @@ bool isTwoDigits(const QString &code)
 
 } // namespace
 
-std::span<const Collection> CollectionTable()
+std::span<const Collection> collectionTable()
 {
     return collections;
 }
@@ -170,12 +170,12 @@ QString YearCaptionOfButton(int i)
     return QString();
 }
 
-int YearButtonAfter(int i)
+int yearButtonAfter(int i)
 {
     return i >= YearButtonCount ? 1 : i + 1;
 }
 
-int FocusButtonForEntryCode(const QString &code)
+int focusButtonForEntryCode(const QString &code)
 {
     if (code == "A0"_L1)
         return 38;
@@ -186,7 +186,7 @@ int FocusButtonForEntryCode(const QString &code)
     return button >= 1 && button <= YearButtonCount ? button : 1;
 }
 
-QString PanelButtonName(PanelButton button)
+QString panelButtonName(PanelButton button)
 {
     static constexpr std::array<QLatin1String, PanelButtonCount> names{
         "cmdDesc"_L1,   "cmdStats"_L1, "cmdOptions"_L1,   "cmdColors"_L1, "cmdScript"_L1,
@@ -194,7 +194,7 @@ QString PanelButtonName(PanelButton button)
     return names[static_cast<int>(button)];
 }
 
-PanelAvailability PanelAvailabilityOf(const QString &caption, bool openedAsCollection)
+PanelAvailability panelAvailabilityOf(const QString &caption, bool openedAsCollection)
 {
     unsigned enabled = rowOf(caption);
     if (openedAsCollection)
@@ -205,7 +205,7 @@ PanelAvailability PanelAvailabilityOf(const QString &caption, bool openedAsColle
     return availability;
 }
 
-QString StatsCaptionOf(const QString &caption, bool openedAsCollection)
+QString statsCaptionOf(const QString &caption, bool openedAsCollection)
 {
     const Collection *collection = collectionWithCaption(caption);
     const bool details =
@@ -213,10 +213,10 @@ QString StatsCaptionOf(const QString &caption, bool openedAsCollection)
     return details ? QStringLiteral("Details") : QStringLiteral("Engines");
 }
 
-PhotoCycleStep NextInPhotoCycle(const QString &caption, int selectedYearButton)
+PhotoCycleStep nextInPhotoCycle(const QString &caption, int selectedYearButton)
 {
     PhotoCycleStep step;
-    step.targetYearButton = YearButtonAfter(selectedYearButton);
+    step.targetYearButton = yearButtonAfter(selectedYearButton);
     step.caption = cycleSuccessor(caption);
     if (step.caption.isEmpty()) {
         // A year, or a collection reached only through the menus.

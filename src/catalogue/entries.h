@@ -22,7 +22,7 @@ struct Collection
 };
 
 // The twelve collections that have a code of their own.
-std::span<const Collection> CollectionTable();
+std::span<const Collection> collectionTable();
 
 QString EntryCodeOf(const QString &caption);
 QString CaptionOfCode(const QString &code);
@@ -31,10 +31,10 @@ QString CaptionOfCode(const QString &code);
 QString YearCaptionOfButton(int i);
 
 // The year button that follows button i; the row wraps from 38 to 1.
-int YearButtonAfter(int i);
+int yearButtonAfter(int i);
 
 // The year button that takes the focus after a photo step in the entry.
-int FocusButtonForEntryCode(const QString &code);
+int focusButtonForEntryCode(const QString &code);
 
 // The panel buttons below the photo, in the order the tables list them.
 enum class PanelButton
@@ -51,7 +51,7 @@ enum class PanelButton
 };
 inline constexpr int PanelButtonCount = 9;
 
-QString PanelButtonName(PanelButton button); // its object name, e.g. "cmdDesc"
+QString panelButtonName(PanelButton button); // its object name, e.g. "cmdDesc"
 
 struct PanelAvailability
 {
@@ -63,10 +63,10 @@ struct PanelAvailability
 
 // Which panel buttons an open entry allows. openedAsCollection: the entry was
 // opened through OpenCollection, which switches six more buttons off.
-PanelAvailability PanelAvailabilityOf(const QString &caption, bool openedAsCollection);
+PanelAvailability panelAvailabilityOf(const QString &caption, bool openedAsCollection);
 
 // Caption of cmdStats: "Engines" or "Details".
-QString StatsCaptionOf(const QString &caption, bool openedAsCollection);
+QString statsCaptionOf(const QString &caption, bool openedAsCollection);
 
 // One left click on the photo: the entry that comes next and how to open it.
 struct PhotoCycleStep
@@ -77,6 +77,6 @@ struct PhotoCycleStep
     bool hidesArtwork = false;      // picClipArt, picScript and picEmblem go
 };
 
-PhotoCycleStep NextInPhotoCycle(const QString &caption, int selectedYearButton);
+PhotoCycleStep nextInPhotoCycle(const QString &caption, int selectedYearButton);
 
 } // namespace gallerion

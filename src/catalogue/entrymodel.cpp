@@ -41,7 +41,7 @@ int EntryModel::step(bool forward)
 {
     if (!isOpen())
         return 0;
-    const auto stepTo = forward ? StepToNextPhoto : StepToPreviousPhoto;
+    const auto stepTo = forward ? stepToNextPhoto : stepToPreviousPhoto;
     const auto next = stepTo(m_photos.paths, m_photos.count, m_codePosition, m_code, m_cursor);
     if (!next)
         return 0;

@@ -73,7 +73,7 @@ void numberAndComplete(PhotoListData &list, const QString &photoRoot)
         list.numbers.append(QString::number(counter));
     }
     for (QString &name : list.paths)
-        name = PhotoPath(photoRoot, name);
+        name = photoPath(photoRoot, name);
 }
 
 QStringView codeView(const QStringList &list, int i, int codePosition)
@@ -89,7 +89,7 @@ bool belongsTo(const QStringList &list, int count, int codePosition, int i, cons
 
 } // namespace
 
-PhotoListData PhotoListFromNames(QStringList names, const QString &photoRoot)
+PhotoListData photoListFromNames(QStringList names, const QString &photoRoot)
 {
     PhotoListData list;
     for (QString &name : names)
@@ -106,20 +106,20 @@ PhotoListData PhotoListFromNames(QStringList names, const QString &photoRoot)
 
 PhotoListData BuildPhotoList(const FileSystem &files, const QString &photoRoot)
 {
-    return PhotoListFromNames(files.list(PhotoPattern(photoRoot)), photoRoot);
+    return photoListFromNames(files.list(photoPattern(photoRoot)), photoRoot);
 }
 
 MovieListData BuildMovieList(const FileSystem &files, const QString &discRoot)
 {
     MovieListData list;
-    list.names = files.list(MoviePattern(discRoot));
+    list.names = files.list(moviePattern(discRoot));
     list.failed = cutToLimit(list.names);
     list.count = int(list.names.size());
     list.names.append(QString());
     return list;
 }
 
-QString UpperCasedName(const QString &name)
+QString upperCasedName(const QString &name)
 {
     QString upper = name;
     upperCaseInPlace(upper);
@@ -133,12 +133,12 @@ int CodePosition(const QStringList &photoList)
     return int(photoList.first().indexOf(ContentDir::Photos)) + 1;
 }
 
-QString EntryCodeAt(const QString &element, int codePosition)
+QString entryCodeAt(const QString &element, int codePosition)
 {
     return element.mid(codePosition + 9, 2);
 }
 
-QString FileNameText(const QString &element, int codePosition)
+QString fileNameText(const QString &element, int codePosition)
 {
     return element.mid(codePosition + 9, 12);
 }
@@ -153,7 +153,7 @@ int FindFirstPhoto(const QStringList &photoList, int photoCount, int codePositio
     return 0;
 }
 
-std::optional<PhotoStep> StepToNextPhoto(const QStringList &photoList, int photoCount,
+std::optional<PhotoStep> stepToNextPhoto(const QStringList &photoList, int photoCount,
                                          int codePosition, const QString &entryCode,
                                          PhotoCursor cursor)
 {
@@ -181,7 +181,7 @@ std::optional<PhotoStep> StepToNextPhoto(const QStringList &photoList, int photo
     }
 }
 
-std::optional<PhotoStep> StepToPreviousPhoto(const QStringList &photoList, int photoCount,
+std::optional<PhotoStep> stepToPreviousPhoto(const QStringList &photoList, int photoCount,
                                              int codePosition, const QString &entryCode,
                                              PhotoCursor cursor)
 {

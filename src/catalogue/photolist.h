@@ -33,19 +33,19 @@ struct MovieListData
 // Lists, sorts and numbers every photo below the photo root.
 PhotoListData BuildPhotoList(const FileSystem &files, const QString &photoRoot);
 // The same from file names already listed (in any order).
-PhotoListData PhotoListFromNames(QStringList names, const QString &photoRoot);
+PhotoListData photoListFromNames(QStringList names, const QString &photoRoot);
 
 MovieListData BuildMovieList(const FileSystem &files, const QString &discRoot);
 
 // Upper case, one character for one, so that the name keeps its length and
 // still finds its file without regard to case.
-QString UpperCasedName(const QString &name);
+QString upperCasedName(const QString &name);
 
 // 1-based position of "\zarvicks\" in PhotoList(1); 0 when there is none.
 int CodePosition(const QStringList &photoList);
 // The entry code of a list element, and the 12 characters shown as its name.
-QString EntryCodeAt(const QString &element, int codePosition);
-QString FileNameText(const QString &element, int codePosition);
+QString entryCodeAt(const QString &element, int codePosition);
+QString fileNameText(const QString &element, int codePosition);
 
 // Index of the entry's first photo, or 0 when it has none.
 int FindFirstPhoto(const QStringList &photoList, int photoCount, int codePosition,
@@ -70,10 +70,10 @@ struct PhotoStep
 // The arithmetic of ShowNextPhoto and ShowPreviousPhoto. Both wrap around
 // within the entry; nullopt when the entry has no photo, and then nothing
 // changes.
-std::optional<PhotoStep> StepToNextPhoto(const QStringList &photoList, int photoCount,
+std::optional<PhotoStep> stepToNextPhoto(const QStringList &photoList, int photoCount,
                                          int codePosition, const QString &entryCode,
                                          PhotoCursor cursor);
-std::optional<PhotoStep> StepToPreviousPhoto(const QStringList &photoList, int photoCount,
+std::optional<PhotoStep> stepToPreviousPhoto(const QStringList &photoList, int photoCount,
                                              int codePosition, const QString &entryCode,
                                              PhotoCursor cursor);
 

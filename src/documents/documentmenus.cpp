@@ -13,10 +13,10 @@ namespace gallerion {
 void installDocumentMenus(MainWindowHost &host, ProgramState &state, Platform &platform)
 {
     QWidget *owner = host.mainWindow();
-    for (const DocumentRow &row : DocumentTable()) {
+    for (const DocumentRow &row : documentTable()) {
         QAction *action = host.claimMenuEntry(row.menu);
         QObject::connect(action, &QAction::triggered, owner, [&state, &platform, &row, owner] {
-            OpenDocument({state.DiscRoot + row.path, QString(row.title), QString(row.errorCode),
+            openDocument({state.DiscRoot + row.path, QString(row.title), QString(row.errorCode),
                           row.bringToFront},
                          state, platform, owner);
         });

@@ -39,12 +39,12 @@ constexpr std::array<DocumentRow, 20> rows{{
 
 } // namespace
 
-std::span<const DocumentRow> DocumentTable()
+std::span<const DocumentRow> documentTable()
 {
     return rows;
 }
 
-const DocumentRow *DocumentRowOfMenu(const QString &menuName)
+const DocumentRow *documentRowOfMenu(const QString &menuName)
 {
     for (const DocumentRow &row : rows) {
         if (menuName == menuEntryName(row.menu))

@@ -22,9 +22,9 @@ struct DocumentRow
     bool bringToFront; // miscellaneous, magazines and press releases
 };
 
-std::span<const DocumentRow> DocumentTable();
+std::span<const DocumentRow> documentTable();
 
 // The row opened by a menu entry ("mnuMag(2)"); null for any other entry.
-const DocumentRow *DocumentRowOfMenu(const QString &menuName);
+const DocumentRow *documentRowOfMenu(const QString &menuName);
 
 } // namespace gallerion

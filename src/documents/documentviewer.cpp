@@ -130,7 +130,7 @@ void DocumentViewer::showEvent(QShowEvent *event)
     m_close->setFocus(Qt::OtherFocusReason);
 }
 
-bool OpenDocument(const DocumentRequest &request, ProgramState &state, Platform &platform,
+bool openDocument(const DocumentRequest &request, ProgramState &state, Platform &platform,
                   QWidget *owner)
 {
     state.WorkPath = request.workPath;

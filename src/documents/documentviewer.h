@@ -59,7 +59,7 @@ private:
 // the viewer is closed. A file that cannot be loaded stores request.errorCode
 // in ErrorCode and reports it; no viewer is shown then. Returns whether the
 // viewer was shown.
-bool OpenDocument(const DocumentRequest &request, ProgramState &state, Platform &platform,
+bool openDocument(const DocumentRequest &request, ProgramState &state, Platform &platform,
                   QWidget *owner = nullptr);
 
 } // namespace gallerion

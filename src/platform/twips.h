@@ -25,4 +25,9 @@ inline QRect twipsRect(int left, int top, int width, int height)
                  twipsToPixels(height));
 }
 
+inline QRect twipsRect(const QRect &twips)
+{
+    return twipsRect(twips.left(), twips.top(), twips.width(), twips.height());
+}
+
 } // namespace gallerion

@@ -7,7 +7,7 @@
 
 namespace gallerion {
 
-void LoadPhotoList(ProgramState &state, Platform &platform)
+void loadPhotoList(ProgramState &state, Platform &platform)
 {
     const PhotoListData list = BuildPhotoList(platform.files(), state.PhotoRoot);
     state.entries().setPhotoList(list);
@@ -17,7 +17,7 @@ void LoadPhotoList(ProgramState &state, Platform &platform)
         ReportError(state, platform, QStringLiteral("ER037"));
 }
 
-void LoadMovieList(ProgramState &state, Platform &platform)
+void loadMovieList(ProgramState &state, Platform &platform)
 {
     const MovieListData list = BuildMovieList(platform.files(), state.DiscRoot);
     state.MovieList = list.names;

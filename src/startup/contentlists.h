@@ -7,9 +7,9 @@ class ProgramState;
 
 // Rebuilds PhotoList from PhotoRoot. A failure is reported as ER037; after
 // Retry the list as far as it was built is kept, after Cancel the program ends.
-void LoadPhotoList(ProgramState &state, Platform &platform);
+void loadPhotoList(ProgramState &state, Platform &platform);
 
 // Rebuilds MovieList from the disc's movie folder; failures report ER055.
-void LoadMovieList(ProgramState &state, Platform &platform);
+void loadMovieList(ProgramState &state, Platform &platform);
 
 } // namespace gallerion

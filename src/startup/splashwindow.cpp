@@ -126,7 +126,7 @@ void SplashWindow::playStartupSound()
 
 void SplashWindow::buildPhotoList()
 {
-    LoadPhotoList(m_state, m_platform);
+    loadPhotoList(m_state, m_platform);
 }
 
 void SplashWindow::onTimer()

@@ -58,22 +58,22 @@ void ArtworkFilesTest::files()
     QFETCH(QString, clipArt);
     QFETCH(QString, emblem);
     QFETCH(QString, script);
-    QCOMPARE(ArtworkFile(ArtworkKind::ClipArt, caption), clipArt);
-    QCOMPARE(ArtworkFile(ArtworkKind::Emblem, caption), emblem);
-    QCOMPARE(ArtworkFile(ArtworkKind::Script, caption), script);
+    QCOMPARE(artworkFile(ArtworkKind::ClipArt, caption), clipArt);
+    QCOMPARE(artworkFile(ArtworkKind::Emblem, caption), emblem);
+    QCOMPARE(artworkFile(ArtworkKind::Script, caption), script);
 }
 
 void ArtworkFilesTest::clipArtReloadIsSpelledItsOwnWay()
 {
-    QCOMPARE(ClipArtReloadFile(QStringLiteral("1967")), QStringLiteral("\\ClipArt\\67clip.jpg"));
-    QCOMPARE(ClipArtReloadFile(QStringLiteral("2000")), QStringLiteral("\\ClipArt\\00clip.jpg"));
+    QCOMPARE(clipArtReloadFile(QStringLiteral("1967")), QStringLiteral("\\ClipArt\\67clip.jpg"));
+    QCOMPARE(clipArtReloadFile(QStringLiteral("2000")), QStringLiteral("\\ClipArt\\00clip.jpg"));
 }
 
 void ArtworkFilesTest::errorCodes()
 {
-    QCOMPARE(ArtworkErrorCode(ArtworkKind::ClipArt), QStringLiteral("ER035"));
-    QCOMPARE(ArtworkErrorCode(ArtworkKind::Emblem), QStringLiteral("ER022"));
-    QCOMPARE(ArtworkErrorCode(ArtworkKind::Script), QStringLiteral("ER021"));
+    QCOMPARE(artworkErrorCode(ArtworkKind::ClipArt), QStringLiteral("ER035"));
+    QCOMPARE(artworkErrorCode(ArtworkKind::Emblem), QStringLiteral("ER022"));
+    QCOMPARE(artworkErrorCode(ArtworkKind::Script), QStringLiteral("ER021"));
     QCOMPARE(QLatin1String(ClipArtReloadErrorCode), QLatin1String("ER024"));
 }
 
@@ -81,13 +81,13 @@ void ArtworkFilesTest::placementAroundThePhoto()
 {
     const QRect image4(6, 4, 640, 392);
     const int frame1Top = 400;
-    QCOMPARE(ArtworkPosition(ArtworkKind::ClipArt, {200, 150}, image4, frame1Top), QPoint(446, 4));
-    QCOMPARE(ArtworkPosition(ArtworkKind::Emblem, {120, 80}, image4, frame1Top), QPoint(529, 319));
-    QCOMPARE(ArtworkPosition(ArtworkKind::Script, {280, 70}, image4, frame1Top), QPoint(7, 29));
+    QCOMPARE(artworkPosition(ArtworkKind::ClipArt, {200, 150}, image4, frame1Top), QPoint(446, 4));
+    QCOMPARE(artworkPosition(ArtworkKind::Emblem, {120, 80}, image4, frame1Top), QPoint(529, 319));
+    QCOMPARE(artworkPosition(ArtworkKind::Script, {280, 70}, image4, frame1Top), QPoint(7, 29));
     // The compact layout's smaller photo moves the pictures with it.
     const QRect compact(6, 4, 620, 356);
-    QCOMPARE(ArtworkPosition(ArtworkKind::ClipArt, {200, 150}, compact, 350), QPoint(426, 4));
-    QCOMPARE(ArtworkPosition(ArtworkKind::Emblem, {120, 80}, compact, 350), QPoint(509, 269));
+    QCOMPARE(artworkPosition(ArtworkKind::ClipArt, {200, 150}, compact, 350), QPoint(426, 4));
+    QCOMPARE(artworkPosition(ArtworkKind::Emblem, {120, 80}, compact, 350), QPoint(509, 269));
 }
 
 void ArtworkFilesTest::advertisementFiles_data()
@@ -105,17 +105,17 @@ void ArtworkFilesTest::advertisementFiles()
 {
     QFETCH(QString, caption);
     QFETCH(QString, file);
-    QCOMPARE(AdvertisementFile(caption), file);
+    QCOMPARE(advertisementFile(caption), file);
 }
 
 void ArtworkFilesTest::advertisementTexts()
 {
-    QCOMPARE(AdvertisementTitle(QStringLiteral("1966")),
+    QCOMPARE(advertisementTitle(QStringLiteral("1966")),
              QStringLiteral("The Zarvick Gallerion    1966 Advertisement"));
-    QCOMPARE(AdvertisementTitle(Dravent),
+    QCOMPARE(advertisementTitle(Dravent),
              QStringLiteral("The Zarvick Gallerion    The Classic Dravent  Advertisement"));
     QCOMPARE(
-        AdvertisementApology(),
+        advertisementApology(),
         QStringLiteral("Sorry!\r\n\r\nThe Year 2001 ad has not yet been released by Vask.\r\n"));
 }
 

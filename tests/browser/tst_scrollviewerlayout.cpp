@@ -40,7 +40,7 @@ private slots:
 
 void ScrollViewerLayoutTest::largePictureScrollsBothWays()
 {
-    const ScrollViewPlan plan = PlanScrollView(window({1000, 700}, {2500, 1400}));
+    const ScrollViewPlan plan = planScrollView(window({1000, 700}, {2500, 1400}));
     QCOMPARE(plan.viewport, QRect(0, 0, 1000, 700));
     QCOMPARE(plan.horizontal.maximum, 1500);
     QCOMPARE(plan.horizontal.largeChange, 125);
@@ -54,14 +54,14 @@ void ScrollViewerLayoutTest::openerPagesByWholeRatio()
 {
     ScrollViewInput input = window({1000, 700}, {2500, 1400});
     input.largeChangeInSixths = false;
-    const ScrollViewPlan plan = PlanScrollView(input);
+    const ScrollViewPlan plan = planScrollView(input);
     QCOMPARE(plan.horizontal.largeChange, 750);
     QCOMPARE(plan.vertical.largeChange, 350);
 }
 
 void ScrollViewerLayoutTest::smallPictureDisablesBothBars()
 {
-    const ScrollViewPlan plan = PlanScrollView(window({800, 600}, {640, 480}));
+    const ScrollViewPlan plan = planScrollView(window({800, 600}, {640, 480}));
     QVERIFY(!plan.horizontal.enabled);
     QVERIFY(!plan.vertical.enabled);
     QCOMPARE(plan.horizontal.maximum, -160);
@@ -72,7 +72,7 @@ void ScrollViewerLayoutTest::smallPictureDisablesBothBars()
 
 void ScrollViewerLayoutTest::widePictureScrollsOnlySideways()
 {
-    const ScrollViewPlan plan = PlanScrollView(window({800, 600}, {1100, 600}));
+    const ScrollViewPlan plan = planScrollView(window({800, 600}, {1100, 600}));
     QVERIFY(plan.horizontal.enabled);
     QCOMPARE(plan.horizontal.maximum, 300);
     QCOMPARE(plan.horizontal.largeChange, 50);
@@ -82,7 +82,7 @@ void ScrollViewerLayoutTest::widePictureScrollsOnlySideways()
 
 void ScrollViewerLayoutTest::barsAndCornerFrameTheViewport()
 {
-    const ScrollViewPlan plan = PlanScrollView(window({1000, 700}, {2500, 1400}));
+    const ScrollViewPlan plan = planScrollView(window({1000, 700}, {2500, 1400}));
     QCOMPARE(plan.horizontal.geometry, QRect(0, 700, 1000, Bar));
     QCOMPARE(plan.vertical.geometry, QRect(1000, 0, Bar, 700));
     QCOMPARE(plan.corner, QRect(1000, 700, Bar, Bar));
@@ -96,7 +96,7 @@ void ScrollViewerLayoutTest::stepsThatCannotApplyAreSkipped()
     input.inner = QSize(10, 10);
     input.viewport = QRect(0, 0, 200, 100);
     input.horizontalMaximum = 6000;
-    const ScrollViewPlan plan = PlanScrollView(input);
+    const ScrollViewPlan plan = planScrollView(input);
     QVERIFY(!plan.viewport);
     QCOMPARE(plan.horizontal.geometry, QRect(0, 100, 200, Bar));
     QVERIFY(!plan.horizontal.maximum);
@@ -108,7 +108,7 @@ void ScrollViewerLayoutTest::stepsThatCannotApplyAreSkipped()
 
 void ScrollViewerLayoutTest::pagingByLessThanOneKeepsTheOldValue()
 {
-    const ScrollViewPlan plan = PlanScrollView(window({800, 600}, {805, 603}));
+    const ScrollViewPlan plan = planScrollView(window({800, 600}, {805, 603}));
     QVERIFY(plan.horizontal.enabled);
     QCOMPARE(plan.horizontal.maximum, 5);
     QVERIFY(!plan.horizontal.largeChange);
@@ -137,7 +137,7 @@ void ScrollViewerLayoutTest::fittedPicture()
     QFETCH(QString, caption);
     QFETCH(QSize, screen);
     QFETCH(QRect, expected);
-    QCOMPARE(FittedPictureRect(caption, screen, 0), expected);
+    QCOMPARE(fittedPictureRect(caption, screen, 0), expected);
 }
 
 QTEST_GUILESS_MAIN(ScrollViewerLayoutTest)

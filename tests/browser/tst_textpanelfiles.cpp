@@ -51,11 +51,11 @@ void TextPanelFilesTest::yearCodes()
     QFETCH(QString, yearCode);
     QFETCH(QString, titleHead);
     QFETCH(bool, millennium);
-    QCOMPARE(YearCodeOf(selection), yearCode);
-    QCOMPARE(CenturyTitleHead(selection), titleHead);
-    QCOMPARE(IsMillenniumYear(selection), millennium);
+    QCOMPARE(yearCodeOf(selection), yearCode);
+    QCOMPARE(centuryTitleHead(selection), titleHead);
+    QCOMPARE(isMillenniumYear(selection), millennium);
     if (millennium)
-        QCOMPARE(MillenniumCodeOf(selection), u"a"_s + selection.right(1));
+        QCOMPARE(millenniumCodeOf(selection), u"a"_s + selection.right(1));
 }
 
 void TextPanelFilesTest::panelDocument_data()
@@ -134,10 +134,10 @@ void TextPanelFilesTest::panelDocument()
     QFETCH(QString, loadDir);
     QFETCH(QString, title);
     const QHash<QString, PanelDocument (*)(const QString &)> rules{
-        {u"description"_s, DescriptionDocument},
-        {u"stats"_s, StatsDocument},
-        {u"colors"_s, ColorsDocument},
-        {u"options"_s, OptionsDocument},
+        {u"description"_s, descriptionDocument},
+        {u"stats"_s, statsDocument},
+        {u"colors"_s, colorsDocument},
+        {u"options"_s, optionsDocument},
     };
     QVERIFY(rules.contains(panel));
     const PanelDocument document = rules.value(panel)(selection);
@@ -148,12 +148,12 @@ void TextPanelFilesTest::panelDocument()
 
 void TextPanelFilesTest::nostalgia()
 {
-    const PanelDocument year = NostalgiaDocument(u"1966"_s);
+    const PanelDocument year = nostalgiaDocument(u"1966"_s);
     QCOMPARE(year.lookupPath, u"\\richtext\\nostalgia66.rtf"_s);
     QCOMPARE(year.title, head(5) + u"Nostalgia 1966"_s);
-    const PanelDocument cycled = NostalgiaDocument(u"1964 "_s);
+    const PanelDocument cycled = nostalgiaDocument(u"1964 "_s);
     QCOMPARE(cycled.title, head(5) + u"Nostalgia 1964"_s);
-    QCOMPARE(NostalgiaDocument(u"2001"_s).lookupPath, u"\\richtext\\nostalgia01.rtf"_s);
+    QCOMPARE(nostalgiaDocument(u"2001"_s).lookupPath, u"\\richtext\\nostalgia01.rtf"_s);
 }
 
 void TextPanelFilesTest::detailsFileName_data()
@@ -181,7 +181,7 @@ void TextPanelFilesTest::detailsFileName()
     QFETCH(QString, selection);
     QFETCH(int, photo);
     QFETCH(QString, file);
-    QCOMPARE(DetailsFileName(selection, photo), file);
+    QCOMPARE(gallerion::detailsFileName(selection, photo), file);
 }
 
 void TextPanelFilesTest::photoNumber_data()
@@ -199,7 +199,7 @@ void TextPanelFilesTest::photoNumber()
 {
     QFETCH(QString, caption);
     QFETCH(int, number);
-    QCOMPARE(PhotoNumberOf(caption), number);
+    QCOMPARE(photoNumberOf(caption), number);
 }
 
 void TextPanelFilesTest::detailsPathOfPhoto_data()
@@ -227,7 +227,7 @@ void TextPanelFilesTest::detailsPathOfPhoto()
     QFETCH(QString, photo);
     QFETCH(int, codePosition);
     QFETCH(QString, details);
-    QCOMPARE(DetailsPathOfPhoto(discRoot, photo, codePosition), details);
+    QCOMPARE(gallerion::detailsPathOfPhoto(discRoot, photo, codePosition), details);
 }
 
 QTEST_GUILESS_MAIN(TextPanelFilesTest)

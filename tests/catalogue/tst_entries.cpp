@@ -92,7 +92,7 @@ void EntriesTest::captionOfCode()
 
 void EntriesTest::codesAndCaptionsRoundTrip()
 {
-    const auto collections = CollectionTable();
+    const auto collections = collectionTable();
     QCOMPARE(collections.size(), std::size_t(12));
     for (const Collection &collection : collections) {
         QVERIFY2(QString(collection.caption).endsWith(QLatin1Char(' ')), collection.caption.data());
@@ -141,7 +141,7 @@ void EntriesTest::focusButtonForEntryCode()
 {
     QFETCH(QString, code);
     QFETCH(int, button);
-    QCOMPARE(FocusButtonForEntryCode(code), button);
+    QCOMPARE(gallerion::focusButtonForEntryCode(code), button);
 }
 
 void EntriesTest::panelAvailability_data()
@@ -177,18 +177,18 @@ void EntriesTest::panelAvailability()
     QFETCH(QString, caption);
     QFETCH(bool, openedAsCollection);
     QFETCH(QString, enabled);
-    QCOMPARE(availabilityText(PanelAvailabilityOf(caption, openedAsCollection)), enabled);
+    QCOMPARE(availabilityText(panelAvailabilityOf(caption, openedAsCollection)), enabled);
 }
 
 void EntriesTest::panelButtonNames()
 {
     const PanelAvailability dravent =
-        PanelAvailabilityOf(QStringLiteral("The Classic Dravent "), false);
+        panelAvailabilityOf(QStringLiteral("The Classic Dravent "), false);
     QVERIFY(!dravent[PanelButton::Nostalgia]);
     QVERIFY(dravent[PanelButton::Ad]);
-    QCOMPARE(PanelButtonName(PanelButton::Desc), QStringLiteral("cmdDesc"));
-    QCOMPARE(PanelButtonName(PanelButton::Nostalgia), QStringLiteral("cmdNostalgia"));
-    QCOMPARE(PanelButtonName(PanelButton::ClipArt), QStringLiteral("cmdClipArt"));
+    QCOMPARE(panelButtonName(PanelButton::Desc), QStringLiteral("cmdDesc"));
+    QCOMPARE(panelButtonName(PanelButton::Nostalgia), QStringLiteral("cmdNostalgia"));
+    QCOMPARE(panelButtonName(PanelButton::ClipArt), QStringLiteral("cmdClipArt"));
 }
 
 void EntriesTest::statsCaption_data()
@@ -215,7 +215,7 @@ void EntriesTest::statsCaption()
     QFETCH(QString, caption);
     QFETCH(bool, openedAsCollection);
     QFETCH(QString, statsCaption);
-    QCOMPARE(StatsCaptionOf(caption, openedAsCollection), statsCaption);
+    QCOMPARE(statsCaptionOf(caption, openedAsCollection), statsCaption);
 }
 
 void EntriesTest::photoCycleRunsThroughYearsAndCollections()
@@ -245,7 +245,7 @@ void EntriesTest::photoCycleRunsThroughYearsAndCollections()
     QString caption = QStringLiteral("1964");
     int selected = 1;
     for (const Expected &next : expected) {
-        const PhotoCycleStep step = NextInPhotoCycle(caption, selected);
+        const PhotoCycleStep step = nextInPhotoCycle(caption, selected);
         QCOMPARE(step.caption, next.caption);
         QCOMPARE(step.targetYearButton, next.target);
         QCOMPARE(step.opensAsCollection, next.asCollection);
@@ -275,7 +275,7 @@ void EntriesTest::photoCycleFromOtherEntries()
     QFETCH(int, selected);
     QFETCH(QString, next);
     QFETCH(int, target);
-    const PhotoCycleStep step = NextInPhotoCycle(caption, selected);
+    const PhotoCycleStep step = nextInPhotoCycle(caption, selected);
     QCOMPARE(step.caption, next);
     QCOMPARE(step.targetYearButton, target);
 }

@@ -139,7 +139,7 @@ void PhotoListTest::sortsAndNumbersNames()
     QFETCH(QStringList, names);
     QFETCH(QStringList, sorted);
     QFETCH(QStringList, numbers);
-    const PhotoListData list = PhotoListFromNames(names, QStringLiteral("E:"));
+    const PhotoListData list = photoListFromNames(names, QStringLiteral("E:"));
     QCOMPARE(list.paths, withTerminator(withPrefix(photoDirText, sorted)));
     QCOMPARE(list.numbers, withTerminator(numbers));
     QCOMPARE(list.count, sorted.size());
@@ -167,10 +167,10 @@ void PhotoListTest::ordersLikeThePairwiseExchange()
         QString name;
         for (int length = 3 + random.bounded(4); length > 0; --length)
             name += alphabet.at(random.bounded(alphabet.size()));
-        unique.insert(UpperCasedName(name + QStringLiteral(".jpg")));
+        unique.insert(upperCasedName(name + QStringLiteral(".jpg")));
     }
     const QStringList names = unique.values();
-    const PhotoListData list = PhotoListFromNames(names, QStringLiteral("E:"));
+    const PhotoListData list = photoListFromNames(names, QStringLiteral("E:"));
     QCOMPARE(list.paths, withTerminator(withPrefix(photoDirText, exchangeSorted(names))));
 }
 
@@ -193,7 +193,7 @@ void PhotoListTest::keepsAtMostTheSixteenBitCount()
     QStringList sorted = names;
     std::sort(sorted.begin(), sorted.end());
 
-    const PhotoListData list = PhotoListFromNames(names, QStringLiteral("E:"));
+    const PhotoListData list = photoListFromNames(names, QStringLiteral("E:"));
     QCOMPARE(list.count, count);
     QCOMPARE(list.failed, failed);
     QCOMPARE(list.paths.size(), count + 1);
@@ -231,7 +231,7 @@ void PhotoListTest::buildsBelowANativeRoot()
     QCOMPARE(list.count, 2);
     const int codePosition = CodePosition(list.paths);
     QCOMPARE(codePosition, root.size() + 1);
-    QCOMPARE(FileNameText(list.paths.at(1), codePosition), QStringLiteral("A1B.JPG"));
+    QCOMPARE(fileNameText(list.paths.at(1), codePosition), QStringLiteral("A1B.JPG"));
     QCOMPARE(FindFirstPhoto(list.paths, list.count, codePosition, QStringLiteral("A1")), 1);
 }
 
@@ -307,8 +307,8 @@ void PhotoListTest::codePositionAndNameText()
     QFETCH(QString, code);
     QFETCH(QString, nameText);
     QCOMPARE(CodePosition({first, QString()}), position);
-    QCOMPARE(EntryCodeAt(first, position), code);
-    QCOMPARE(FileNameText(first, position), nameText);
+    QCOMPARE(entryCodeAt(first, position), code);
+    QCOMPARE(fileNameText(first, position), nameText);
 }
 
 void PhotoListTest::findsFirstPhoto_data()
@@ -326,7 +326,7 @@ void PhotoListTest::findsFirstPhoto()
 {
     QFETCH(QString, code);
     QFETCH(int, index);
-    const PhotoListData list = PhotoListFromNames(navigationNames, QStringLiteral("E:"));
+    const PhotoListData list = photoListFromNames(navigationNames, QStringLiteral("E:"));
     QCOMPARE(FindFirstPhoto(list.paths, list.count, CodePosition(list.paths), code), index);
 }
 
@@ -355,16 +355,16 @@ void PhotoListTest::stepsThroughAnEntry()
     QFETCH(QString, code);
     QFETCH(QString, steps);
     QFETCH(QList<int>, shown);
-    const PhotoListData list = PhotoListFromNames(navigationNames, QStringLiteral("E:"));
+    const PhotoListData list = photoListFromNames(navigationNames, QStringLiteral("E:"));
     const int codePosition = CodePosition(list.paths);
     PhotoCursor cursor{0, true, false, false};
     QList<int> seen;
     for (QChar step : steps) {
-        const auto stepper = step == QLatin1Char('n') ? StepToNextPhoto : StepToPreviousPhoto;
+        const auto stepper = step == QLatin1Char('n') ? stepToNextPhoto : stepToPreviousPhoto;
         const std::optional<PhotoStep> result =
             stepper(list.paths, list.count, codePosition, code, cursor);
         QVERIFY(result);
-        QCOMPARE(EntryCodeAt(list.paths.at(result->shownIndex - 1), codePosition), code);
+        QCOMPARE(entryCodeAt(list.paths.at(result->shownIndex - 1), codePosition), code);
         seen.append(result->shownIndex);
         cursor = result->cursor;
     }
@@ -385,12 +385,12 @@ void PhotoListTest::entryWithoutPhotosChangesNothing()
 {
     QFETCH(QStringList, names);
     QFETCH(int, currentIndex);
-    const PhotoListData list = PhotoListFromNames(names, QStringLiteral("E:"));
+    const PhotoListData list = photoListFromNames(names, QStringLiteral("E:"));
     const int codePosition = CodePosition(list.paths);
     const PhotoCursor cursor{currentIndex, true, false, true};
     const QString code = QStringLiteral("66");
-    QVERIFY(!StepToNextPhoto(list.paths, list.count, codePosition, code, cursor));
-    QVERIFY(!StepToPreviousPhoto(list.paths, list.count, codePosition, code, cursor));
+    QVERIFY(!stepToNextPhoto(list.paths, list.count, codePosition, code, cursor));
+    QVERIFY(!stepToPreviousPhoto(list.paths, list.count, codePosition, code, cursor));
 }
 
 QTEST_APPLESS_MAIN(PhotoListTest)

@@ -146,7 +146,7 @@ void DocumentsTest::tableRows()
     QFETCH(QString, path);
     QFETCH(QString, title);
     QFETCH(QString, code);
-    const DocumentRow *row = DocumentRowOfMenu(menu);
+    const DocumentRow *row = documentRowOfMenu(menu);
     QVERIFY(row);
     QCOMPARE(QString(row->path), path);
     QCOMPARE(QString(row->title), title);
@@ -158,13 +158,13 @@ void DocumentsTest::tableRows()
 
 void DocumentsTest::tableShape()
 {
-    QCOMPARE(DocumentTable().size(), std::size_t(20));
+    QCOMPARE(documentTable().size(), std::size_t(20));
     QSet<QString> menus;
-    for (const DocumentRow &row : DocumentTable())
+    for (const DocumentRow &row : documentTable())
         menus.insert(menuEntryName(row.menu));
     QCOMPARE(menus.size(), 20);
-    QVERIFY(!DocumentRowOfMenu(u"mnuSpecial(1)"_s));
-    QVERIFY(!DocumentRowOfMenu(u"mnuBooks "_s));
+    QVERIFY(!documentRowOfMenu(u"mnuSpecial(1)"_s));
+    QVERIFY(!documentRowOfMenu(u"mnuBooks "_s));
 }
 
 void DocumentsTest::viewerDesignLayout()
@@ -196,7 +196,7 @@ void DocumentsTest::missingFileReportsRowCodeWithoutViewer()
 {
     m_state->SelectedYearButton = 4;
     const bool shown =
-        OpenDocument({u"E:\\richtext\\glossary.rtf"_s, title(u"Glossary"_s), u"ER009"_s, true},
+        openDocument({u"E:\\richtext\\glossary.rtf"_s, title(u"Glossary"_s), u"ER009"_s, true},
                      *m_state, *m_platform);
     QVERIFY(!shown);
     QCOMPARE(m_state->ErrorCode, u"ER009"_s);
@@ -222,7 +222,7 @@ void DocumentsTest::onlyCloseButtonReturnsToMainWindow()
     closeViewerWhenShown(&caption, byButton);
     // The path's letter case differs from the disc's: the look-up ignores it.
     const bool shown =
-        OpenDocument({u"E:\\RichText\\BOOKS.rtf"_s, title(u"Books"_s), u"ER004"_s, false}, *m_state,
+        openDocument({u"E:\\RichText\\BOOKS.rtf"_s, title(u"Books"_s), u"ER004"_s, false}, *m_state,
                      *m_platform);
     QVERIFY(shown);
     QCOMPARE(caption, title(u"Books"_s));

@@ -64,13 +64,13 @@ void DocumentsTest::everyAvailableDocumentOpensWithItsTitle()
     QList<Seen> seen;
     runWithMainWindow(fixture, [&](Script &script) {
         script.then([&] {
-            for (const DocumentRow &row : DocumentTable()) {
+            for (const DocumentRow &row : documentTable()) {
                 if (menuEntry(menuEntryName(row.menu))->isEnabled())
                     menus.append(menuEntryName(row.menu));
             }
         });
         // Every row but the three unavailable ones.
-        for (const DocumentRow &row : DocumentTable()) {
+        for (const DocumentRow &row : documentTable()) {
             const QString menu = menuEntryName(row.menu);
             if (menu != "mnuMisc(1)"_L1 && menu != "mnuMisc(3)"_L1 && menu != "mnuWhatsNew"_L1)
                 openAndClose(script, menu, &seen);
@@ -79,7 +79,7 @@ void DocumentsTest::everyAvailableDocumentOpensWithItsTitle()
     QCOMPARE(menus.size(), 17);
     QCOMPARE(seen.size(), 17);
     for (int i = 0; i < seen.size(); ++i) {
-        const DocumentRow *row = DocumentRowOfMenu(menus.at(i));
+        const DocumentRow *row = documentRowOfMenu(menus.at(i));
         QCOMPARE(seen.at(i).title, QString(row->title));
         const QString file = QString(row->path).section(u'\\', -1);
         QVERIFY2(seen.at(i).file.endsWith(u"/richtext/"_s + file), qPrintable(seen.at(i).file));
