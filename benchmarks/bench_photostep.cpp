@@ -7,6 +7,7 @@
 #include "browser/photoview.h"
 #include "catalogue/entries.h"
 #include "catalogue/photolist.h"
+#include "platform/photodecoder.h"
 #include "platform/platform.h"
 #include "startup/contentlists.h"
 #include "startup/programstate.h"

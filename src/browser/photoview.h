@@ -31,8 +31,4 @@ private:
     QImage m_image;
 };
 
-// Decodes a picture file at no more than the given size; a JPEG is decoded
-// directly at a reduced scale, which is far cheaper than decoding it whole.
-QImage readImageFitting(const QString &nativePath, const QSize &box);
-
 } // namespace gallerion

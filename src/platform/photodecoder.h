@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QImage>
+
+namespace gallerion {
+
+// Decodes a picture file at no more than the given size; a JPEG is decoded
+// directly at a reduced scale, which is far cheaper than decoding it whole.
+QImage readImageFitting(const QString &nativePath, const QSize &box);
+
+} // namespace gallerion
