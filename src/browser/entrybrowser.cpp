@@ -100,6 +100,7 @@ void EntryBrowser::OpenEntry()
         return;
     }
     m_controls.Image4->show();
+    schedulePreload();
     checkScreenSaverList();
 }
 
@@ -197,8 +198,27 @@ void EntryBrowser::focusAfterStep()
     focusYear(target);
 }
 
+// The photos one step either way are decoded while this one is on view. The
+// decoding starts after the step's paint, so that it does not compete with it.
+void EntryBrowser::schedulePreload()
+{
+    QMetaObject::invokeMethod(this, &EntryBrowser::preloadNeighbours, Qt::QueuedConnection);
+}
+
+void EntryBrowser::preloadNeighbours()
+{
+    QStringList neighbours;
+    for (const bool forward : {true, false}) {
+        if (const int index = m_entries.peek(forward))
+            neighbours.append(
+                m_platform.files().nativePath(m_entries.photoList().value(index - 1)));
+    }
+    m_controls.Image4->preload(neighbours);
+}
+
 void EntryBrowser::afterStep(bool forward)
 {
+    schedulePreload();
     focusAfterStep();
     if (m_controls.rtbDetails->isVisible())
         emit detailsRefreshNeeded(forward);

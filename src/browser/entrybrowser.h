@@ -54,6 +54,8 @@ private:
     void focusYear(int index);
     void focusAfterStep();
     void afterStep(bool forward);
+    void schedulePreload();
+    void preloadNeighbours();
     void hideArtwork();
     void checkScreenSaverList();
 

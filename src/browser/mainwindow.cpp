@@ -12,6 +12,7 @@
 #include "browser/yearbutton.h"
 #include "catalogue/entries.h"
 #include "platform/media/multimediadevice.h"
+#include "platform/photoloader.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
 #include "platform/twips.h"
@@ -98,7 +99,9 @@ void MainWindow::buildStage()
     grid->addWidget(m_controls.stage, 0, 0, Qt::AlignCenter);
     setCentralWidget(central);
 
-    m_controls.Image4 = named<PhotoView>(m_controls.stage, QStringLiteral("Image4"));
+    m_photoLoader = new PhotoLoader(this);
+    m_controls.Image4 = new PhotoView(*m_photoLoader, m_controls.stage);
+    m_controls.Image4->setObjectName(QStringLiteral("Image4"));
     buildSidePanel();
     buildFrame();
     buildYearStrip();
@@ -235,6 +238,11 @@ QRect MainWindow::photoBox() const
 EntryModel &MainWindow::entries()
 {
     return m_state.entries();
+}
+
+PhotoLoader &MainWindow::photoLoader()
+{
+    return *m_photoLoader;
 }
 
 void MainWindow::focusNextYear()

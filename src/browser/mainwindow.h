@@ -38,6 +38,7 @@ public:
     void focusNextYear() override;
     MultimediaDevice &multimediaDevice() override { return *m_controls.MMControl1; }
     EntryModel &entries() override;
+    PhotoLoader &photoLoader() override;
     QAction *claimMenuEntry(MenuEntry entry) override;
 
     // For benchmarks that drive the window directly.
@@ -72,6 +73,7 @@ private:
     MenuActions m_menu{};
     std::bitset<MenuEntryCount> m_claimed;
     EntryBrowser *m_browser = nullptr;
+    PhotoLoader *m_photoLoader = nullptr;
 };
 
 } // namespace gallerion

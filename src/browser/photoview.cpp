@@ -1,26 +1,32 @@
 #include "browser/photoview.h"
 
-#include "platform/photodecoder.h"
+#include "platform/photoloader.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 namespace gallerion {
 
-PhotoView::PhotoView(QWidget *parent) : QWidget(parent)
+PhotoView::PhotoView(PhotoLoader &loader, QWidget *parent) : QWidget(parent), m_loader(loader)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 bool PhotoView::loadPhoto(const QString &nativePath)
 {
-    QImage image = readImageFitting(nativePath, size());
+    QImage image = m_loader.photo(nativePath, size());
     if (image.isNull())
         return false;
     m_path = nativePath;
     m_image = std::move(image);
     update();
     return true;
+}
+
+void PhotoView::preload(const QStringList &nativePaths)
+{
+    m_loader.preload(nativePaths, size());
 }
 
 void PhotoView::clear()
@@ -33,12 +39,17 @@ void PhotoView::clear()
 void PhotoView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    if (m_image.isNull())
+    if (m_image.isNull()) {
+        painter.fillRect(rect(), Qt::black);
         return;
+    }
     const QSize shown = m_image.size().scaled(size(), Qt::KeepAspectRatio);
     QRect target(QPoint(0, 0), shown);
     target.moveCenter(rect().center());
+    // Only the bands beside the photo need the black: a step repaints the whole box.
+    const QRegion bands = QRegion(rect()).subtracted(target);
+    for (const QRect &band : bands)
+        painter.fillRect(band, Qt::black);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, m_image);
 }

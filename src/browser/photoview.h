@@ -5,15 +5,20 @@
 
 namespace gallerion {
 
-// Image4: shows one photo scaled into its box, keeping its proportions.
+class PhotoLoader;
+
+// Image4: shows one photo scaled into its box, keeping its proportions. Photos
+// come from the loader, which may have decoded them ahead.
 class PhotoView : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PhotoView(QWidget *parent = nullptr);
+    PhotoView(PhotoLoader &loader, QWidget *parent);
 
-    // Reads the photo at the box's size; false when it cannot be read.
+    // Shows the photo at the box's size; false when it cannot be read.
     bool loadPhoto(const QString &nativePath);
+    // Has the loader decode these ahead for this box.
+    void preload(const QStringList &nativePaths);
     void clear();
     // The photo as shown, for the clipboard.
     const QImage &image() const { return m_image; }
@@ -27,6 +32,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    PhotoLoader &m_loader;
     QString m_path;
     QImage m_image;
 };

@@ -37,12 +37,23 @@ bool EntryModel::open(const QString &caption, bool asCollection)
     return first > 0;
 }
 
-int EntryModel::step(bool forward)
+std::optional<PhotoStep> EntryModel::planStep(bool forward) const
 {
     if (!isOpen())
-        return 0;
+        return std::nullopt;
     const auto stepTo = forward ? stepToNextPhoto : stepToPreviousPhoto;
-    const auto next = stepTo(m_photos.paths, m_photos.count, m_codePosition, m_code, m_cursor);
+    return stepTo(m_photos.paths, m_photos.count, m_codePosition, m_code, m_cursor);
+}
+
+int EntryModel::peek(bool forward) const
+{
+    const std::optional<PhotoStep> next = planStep(forward);
+    return next ? next->shownIndex : 0;
+}
+
+int EntryModel::step(bool forward)
+{
+    const std::optional<PhotoStep> next = planStep(forward);
     if (!next)
         return 0;
     m_cursor = next->cursor;

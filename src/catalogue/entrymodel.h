@@ -45,6 +45,8 @@ public:
     // to show; 0 when nothing is open or the entry has no photo, and then
     // nothing changes. The cursor moves even if that photo fails to show.
     int step(bool forward);
+    // The index the next step in that direction would show, without moving; 0 as for step.
+    int peek(bool forward) const;
     // Photo i of the list is on view.
     void show(int index);
 
@@ -55,6 +57,8 @@ signals:
     void photoListChanged();
 
 private:
+    std::optional<PhotoStep> planStep(bool forward) const;
+
     PhotoListData m_photos;
     int m_codePosition = 0;
     QString m_caption;

@@ -11,6 +11,7 @@ namespace gallerion {
 
 class EntryModel;
 class MultimediaDevice;
+class PhotoLoader;
 
 // What the main window offers the features that plug into it: a place for
 // their windows and panels, its state, its device and its menu entries.
@@ -32,6 +33,8 @@ public:
 
     virtual MultimediaDevice &multimediaDevice() = 0;
     virtual EntryModel &entries() = 0;
+    // Decodes photos ahead for every window that shows them.
+    virtual PhotoLoader &photoLoader() = 0;
 
     // The feature that claims an entry handles it; entries that no feature
     // claimed are switched off once every feature is installed.
