@@ -5,6 +5,7 @@
 #include "browser/maincontrols.h"
 #include "browser/photoview.h"
 #include "browser/picturebox.h"
+#include "platform/designstage.h"
 #include "platform/platform.h"
 #include "startup/errorreporter.h"
 #include "startup/programstate.h"
@@ -63,11 +64,16 @@ bool ArtworkPanels::load(ArtworkKind kind, const QString &file)
     return box(kind)->loadPicture(m_platform.files().nativePath(path), path);
 }
 
+// The pictures keep their place relative to the photo in the design, at their
+// natural size there.
 void ArtworkPanels::place(ArtworkKind kind)
 {
     PictureBox *picture = box(kind);
-    picture->move(artworkPosition(kind, picture->size(), m_controls.Image4->geometry(),
-                                  m_controls.Frame1->y()));
+    DesignStage *stage = m_controls.stage;
+    const QSize size = picture->naturalSize();
+    const QPoint at = artworkPosition(kind, size, stage->designGeometry(m_controls.Image4),
+                                      stage->designGeometry(m_controls.Frame1).y());
+    stage->place(picture, QRect(at, size));
 }
 
 // The clip art keeps CurrentEntryCode as the year selection set it: the

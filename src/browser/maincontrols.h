@@ -13,6 +13,7 @@ class QWidget;
 
 namespace gallerion {
 
+class DesignStage;
 class MultimediaDevice;
 class PhotoView;
 class PictureBox;
@@ -25,7 +26,7 @@ class YearButton;
 struct MainControls
 {
     QWidget *window = nullptr;
-    QWidget *stage = nullptr;
+    DesignStage *stage = nullptr;
     PhotoView *Image4 = nullptr;
     QLabel *panYear = nullptr;
     QLabel *panPhoto = nullptr;

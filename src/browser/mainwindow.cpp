@@ -11,6 +11,7 @@
 #include "browser/windowplacement.h"
 #include "browser/yearbutton.h"
 #include "catalogue/entries.h"
+#include "platform/designstage.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/photoloader.h"
 #include "platform/platform.h"
@@ -20,7 +21,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,18 +85,16 @@ void MainWindow::buildStage()
 {
     auto *central = named<QWidget>(this, QStringLiteral("centralWidget"));
     central->setStyleSheet(QStringLiteral("#centralWidget { background: #2b2b33; }"));
-    auto *grid = new QGridLayout(central);
-    grid->setContentsMargins(0, 0, 0, 0);
-    m_controls.stage = named<QWidget>(central, QStringLiteral("stage"));
-    m_controls.stage->setFixedSize(mainStageSize());
+    m_controls.stage = new DesignStage(mainStageSize(), central);
+    m_controls.stage->setObjectName(QStringLiteral("stage"));
     m_controls.stage->setAutoFillBackground(true);
     QPalette stagePalette = m_controls.stage->palette();
     stagePalette.setColor(QPalette::Window, QColor(0xd4, 0xd0, 0xc8));
     m_controls.stage->setPalette(stagePalette);
     QFont stageFont = m_controls.stage->font();
     stageFont.setPixelSize(11);
-    m_controls.stage->setFont(stageFont);
-    grid->addWidget(m_controls.stage, 0, 0, Qt::AlignCenter);
+    m_controls.stage->setDesignFont(stageFont);
+    central->installEventFilter(this);
     setCentralWidget(central);
 
     m_photoLoader = new PhotoLoader(this);
@@ -109,26 +107,27 @@ void MainWindow::buildStage()
 
 void MainWindow::buildSidePanel()
 {
-    QWidget *stage = m_controls.stage;
+    DesignStage *stage = m_controls.stage;
     m_controls.panYear = panel(stage, QStringLiteral("panYear"), QString());
-    QFont yearFont = m_controls.panYear->font();
+    QFont yearFont = stage->font();
+    yearFont.setPixelSize(11);
     yearFont.setBold(true);
-    m_controls.panYear->setFont(yearFont);
+    stage->setDesignFont(m_controls.panYear, yearFont);
     m_controls.panYear->setWordWrap(true);
-    m_controls.panYear->setGeometry(twipsRect(9780, 60, 2130, 660));
+    stage->place(m_controls.panYear, twipsRect(9780, 60, 2130, 660));
     m_controls.panPhoto = panel(stage, QStringLiteral("panPhoto"), QString());
-    m_controls.panPhoto->setGeometry(twipsRect(9780, 810, 900, 420));
+    stage->place(m_controls.panPhoto, twipsRect(9780, 810, 900, 420));
     m_controls.SpinButton1 = named<SpinButton>(stage, QStringLiteral("SpinButton1"));
-    m_controls.SpinButton1->setGeometry(twipsRect(10740, 810, 360, 420));
+    stage->place(m_controls.SpinButton1, twipsRect(10740, 810, 360, 420));
     m_controls.txtFile = named<QLineEdit>(stage, QStringLiteral("txtFile"));
     m_controls.txtFile->setReadOnly(true);
-    m_controls.txtFile->setGeometry(twipsRect(9780, 1320, 2130, 360));
+    stage->place(m_controls.txtFile, twipsRect(9780, 1320, 2130, 360));
     m_controls.txtFile->hide();
     m_controls.Command1 = button(stage, QStringLiteral("Command1"), QStringLiteral("Load Array"));
-    m_controls.Command1->setGeometry(twipsRect(9780, 1770, 2130, 390));
+    stage->place(m_controls.Command1, twipsRect(9780, 1770, 2130, 390));
     m_controls.Command1->hide();
     m_controls.rtbDetails = named<RichTextBox>(stage, QStringLiteral("rtbDetails"));
-    m_controls.rtbDetails->setGeometry(twipsRect(1200, 1200, 5400, 3600));
+    stage->place(m_controls.rtbDetails, twipsRect(1200, 1200, 5400, 3600));
     m_controls.rtbDetails->hide();
     const auto artwork = [stage](const QString &name) {
         auto *picture = named<PictureBox>(stage, name);
@@ -166,7 +165,7 @@ void MainWindow::buildFrame()
 void MainWindow::buildYearStrip()
 {
     m_controls.yearStrip = named<QWidget>(m_controls.stage, QStringLiteral("yearStrip"));
-    m_controls.yearStrip->setGeometry(twipsRect(0, 6600, 12000, 840));
+    m_controls.stage->place(m_controls.yearStrip, twipsRect(0, 6600, 12000, 840));
     for (int i = 1; i <= YearButtonCount; ++i)
         m_controls.cmdYR[i] = new YearButton(i, YearCaptionOfButton(i), m_controls.yearStrip);
     m_controls.cmdExit =
@@ -175,14 +174,15 @@ void MainWindow::buildYearStrip()
 
 void MainWindow::applyLayout(const MainWindowLayout &layout)
 {
-    m_controls.Image4->setGeometry(layout.image4);
-    m_controls.Frame1->setGeometry(layout.frame1);
+    DesignStage *stage = m_controls.stage;
+    stage->place(m_controls.Image4, layout.image4);
+    stage->place(m_controls.Frame1, layout.frame1);
     for (int i = 1; i <= YearButtonCount; ++i)
-        m_controls.cmdYR[i]->setGeometry(twipsRect(layout.yearButton[i]));
-    m_controls.cmdExit->setGeometry(twipsRect(layout.exitButton));
+        stage->place(m_controls.cmdYR[i], twipsRect(layout.yearButton[i]));
+    stage->place(m_controls.cmdExit, twipsRect(layout.exitButton));
     const QList<QPushButton *> panels = m_controls.panelButtons();
     for (int i = 0; i < MainWindowLayout::PanelCount; ++i)
-        panels[i]->setGeometry(twipsRect(layout.panelButton[i]));
+        stage->place(panels[i], twipsRect(layout.panelButton[i]));
 }
 
 void MainWindow::connectControls()
@@ -232,7 +232,20 @@ void MainWindow::disableUnclaimedMenuEntries()
 
 QRect MainWindow::photoBox() const
 {
-    return m_controls.Image4->geometry();
+    return m_controls.stage->designGeometry(m_controls.Image4);
+}
+
+// The stage takes the largest size of its design's proportions that fits the
+// window, and every other window follows its scale.
+void MainWindow::fitStage()
+{
+    const QSize area = centralWidget()->size();
+    DesignStage *stage = m_controls.stage;
+    const double scale =
+        m_platform.screen().scalingEnabled() ? fitScale(stage->designSize(), area) : 1.0;
+    stage->setScale(scale);
+    m_platform.screen().setDesignScale(scale);
+    stage->move((area.width() - stage->width()) / 2, (area.height() - stage->height()) / 2);
 }
 
 EntryModel &MainWindow::entries()
@@ -304,6 +317,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        fitStage();
     // A click in the name box switches the display off.
     if (watched == m_controls.txtFile && event->type() == QEvent::MouseButtonPress)
         m_browser->hideFileNames();

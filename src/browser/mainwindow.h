@@ -32,7 +32,7 @@ public:
     void disableUnclaimedMenuEntries();
 
     QWidget *mainWindow() override { return this; }
-    QWidget *stage() override { return m_controls.stage; }
+    DesignStage *stage() override { return m_controls.stage; }
     QRect photoBox() const override;
     void setMainWindowEnabled(bool enabled) override { setEnabled(enabled); }
     void focusNextYear() override;
@@ -64,6 +64,7 @@ private:
     void connectControls();
     void connectMenus();
     void returnToMainWindow();
+    void fitStage();
     void restorePlacement();
     void savePlacement();
 

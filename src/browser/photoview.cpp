@@ -15,7 +15,7 @@ PhotoView::PhotoView(PhotoLoader &loader, QWidget *parent) : QWidget(parent), m_
 
 bool PhotoView::loadPhoto(const QString &nativePath)
 {
-    QImage image = m_loader.photo(nativePath, size());
+    QImage image = m_loader.photo(nativePath, decodeBox());
     if (image.isNull())
         return false;
     m_path = nativePath;
@@ -24,9 +24,16 @@ bool PhotoView::loadPhoto(const QString &nativePath)
     return true;
 }
 
+// The box in device pixels: on a high-density screen photos are decoded for
+// every pixel the screen has, not scaled up from the logical size.
+QSize PhotoView::decodeBox() const
+{
+    return (QSizeF(size()) * devicePixelRatioF()).toSize();
+}
+
 void PhotoView::preload(const QStringList &nativePaths)
 {
-    m_loader.preload(nativePaths, size());
+    m_loader.preload(nativePaths, decodeBox());
 }
 
 void PhotoView::clear()
@@ -62,7 +69,8 @@ void PhotoView::mousePressEvent(QMouseEvent *event)
 void PhotoView::resizeEvent(QResizeEvent *)
 {
     // A larger box deserves a sharper decode of the same photo.
-    if (!m_path.isEmpty() && m_image.size() != m_image.size().scaled(size(), Qt::KeepAspectRatio))
+    if (!m_path.isEmpty() &&
+        m_image.size() != m_image.size().scaled(decodeBox(), Qt::KeepAspectRatio))
         loadPhoto(m_path);
 }
 

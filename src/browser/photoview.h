@@ -32,6 +32,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QSize decodeBox() const;
+
     PhotoLoader &m_loader;
     QString m_path;
     QImage m_image;

@@ -9,7 +9,7 @@ PictureBox::PictureBox(QWidget *parent, Fit fit) : QLabel(parent), m_fit(fit)
 {
     setMargin(0);
     setFrameStyle(QFrame::NoFrame);
-    setScaledContents(fit == Fit::Stretch);
+    setScaledContents(true);
 }
 
 bool PictureBox::loadPicture(const QString &nativePath, const QString &programPath)
@@ -27,6 +27,7 @@ void PictureBox::showPicture(const QPixmap &picture, const QString &programPath)
 {
     setPixmap(picture);
     m_picturePath = programPath;
+    m_naturalSize = picture.size();
     if (m_fit == Fit::Natural)
         resize(picture.size());
 }

@@ -5,7 +5,8 @@
 namespace gallerion {
 
 // A picture box: shows one picture file either at its natural size, the box
-// sizing itself to the picture, or stretched over the box's own size.
+// sizing itself to the picture, or stretched over the box's own size. A box
+// that a scaled layout resizes draws its picture over the whole box.
 class PictureBox : public QLabel
 {
     Q_OBJECT
@@ -24,6 +25,8 @@ public:
     bool loadPicture(const QString &nativePath, const QString &programPath);
     void showPicture(const QPixmap &picture, const QString &programPath);
     const QString &picturePath() const { return m_picturePath; }
+    // The picture's own size in pixels.
+    QSize naturalSize() const { return m_naturalSize; }
 
 signals:
     void pressed(Qt::MouseButton button);
@@ -37,6 +40,7 @@ protected:
 private:
     Fit m_fit;
     QString m_picturePath;
+    QSize m_naturalSize;
     bool m_leftDown = false;
 };
 

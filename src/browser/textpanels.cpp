@@ -5,6 +5,7 @@
 #include "browser/photoview.h"
 #include "browser/textpanelfiles.h"
 #include "documents/documentviewer.h"
+#include "platform/designstage.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
 #include "startup/errorreporter.h"
@@ -137,7 +138,6 @@ void TextPanels::showDetails(const QString &fileName)
 {
     RichTextBox *box = m_controls.rtbDetails;
     box->raise();
-    box->resize(DetailsWidth, DetailsHeight);
     placeDetails();
     if (!loadDetails(m_state.DiscRoot + LowerTextDir + fileName)) {
         fail(StatsError);
@@ -152,13 +152,15 @@ bool TextPanels::loadDetails(const QString &path)
 }
 
 // Over the photo's top, its right edge a little inside the advertisement
-// button's right edge.
+// button's right edge; in the design's pixels.
 void TextPanels::placeDetails()
 {
-    RichTextBox *box = m_controls.rtbDetails;
-    const QWidget *ad = m_controls.cmdAd;
-    const int adRight = ad->mapTo(box->parentWidget(), QPoint(0, 0)).x() + ad->width();
-    box->move(adRight - box->width() - DetailsInsetRight, m_controls.Image4->y() + DetailsInsetTop);
+    const DesignStage *stage = m_controls.stage;
+    const QRect frame = stage->designGeometry(m_controls.Frame1);
+    const int adRight = frame.left() + stage->designGeometry(m_controls.cmdAd).right() + 1;
+    const int top = stage->designGeometry(m_controls.Image4).top() + DetailsInsetTop;
+    m_controls.stage->place(m_controls.rtbDetails, QRect(adRight - DetailsWidth - DetailsInsetRight,
+                                                         top, DetailsWidth, DetailsHeight));
 }
 
 void TextPanels::rtbDetails_Click()

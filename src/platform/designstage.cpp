@@ -1,5 +1,7 @@
 #include "platform/designstage.h"
 
+#include <QFontInfo>
+
 #include <algorithm>
 #include <cmath>
 
@@ -34,29 +36,36 @@ void DesignStage::setScale(double scale)
     m_scale = scale;
     resize(scaledRect(QRect(QPoint(0, 0), m_designSize), scale).size());
     QWidget::setFont(scaledFont(m_font));
-    for (auto it = m_fonts.cbegin(); it != m_fonts.cend(); ++it)
-        applyFont(const_cast<QWidget *>(it.key()), it.value());
-    for (auto it = m_placed.cbegin(); it != m_placed.cend(); ++it)
-        apply(const_cast<QWidget *>(it.key()));
+    m_designs.removeIf([](const auto &entry) { return entry.value().control.isNull(); });
+    for (const Design &design : std::as_const(m_designs))
+        apply(design);
     emit scaleChanged(scale);
 }
 
-// Forgets a control when it goes, so a later control at its address starts afresh.
-void DesignStage::track(QWidget *control)
+// A control's font at the time it is first placed is its design font, so that
+// every placed control scales its text, whatever font its class would take.
+DesignStage::Design &DesignStage::designOf(QWidget *control)
 {
-    if (m_placed.contains(control) || m_fonts.contains(control))
-        return;
-    connect(control, &QObject::destroyed, this, [this, control] {
-        m_placed.remove(control);
-        m_fonts.remove(control);
-    });
+    Design &design = m_designs[control];
+    if (design.control != control) {
+        QFont font = control->font();
+        font.setPixelSize(std::max(1, int(std::lround(QFontInfo(font).pixelSize() / m_scale))));
+        design = Design{control, std::nullopt, font};
+    }
+    return design;
+}
+
+const DesignStage::Design *DesignStage::findDesign(const QWidget *control) const
+{
+    const auto it = m_designs.constFind(control);
+    return it != m_designs.cend() && it->control == control ? &*it : nullptr;
 }
 
 void DesignStage::place(QWidget *control, const QRect &design)
 {
-    track(control);
-    m_placed.insert(control, design);
-    apply(control);
+    Design &entry = designOf(control);
+    entry.geometry = design;
+    apply(entry);
 }
 
 void DesignStage::moveTo(QWidget *control, const QPoint &design)
@@ -71,8 +80,8 @@ void DesignStage::resizeTo(QWidget *control, const QSize &design)
 
 QRect DesignStage::designGeometry(const QWidget *control) const
 {
-    if (const auto it = m_placed.constFind(control); it != m_placed.cend())
-        return *it;
+    if (const Design *design = findDesign(control); design && design->geometry)
+        return *design->geometry;
     const QRect real = control->geometry();
     const auto back = [this](int value) { return int(std::lround(value / m_scale)); };
     return QRect(back(real.left()), back(real.top()), back(real.width()), back(real.height()));
@@ -86,19 +95,16 @@ void DesignStage::setDesignFont(const QFont &font)
 
 void DesignStage::setDesignFont(QWidget *control, const QFont &font)
 {
-    track(control);
-    m_fonts.insert(control, font);
-    applyFont(control, font);
+    Design &entry = designOf(control);
+    entry.font = font;
+    apply(entry);
 }
 
-void DesignStage::apply(QWidget *control)
+void DesignStage::apply(const Design &design)
 {
-    control->setGeometry(scaledRect(m_placed.value(control), m_scale));
-}
-
-void DesignStage::applyFont(QWidget *control, const QFont &design)
-{
-    control->setFont(scaledFont(design));
+    design.control->setFont(scaledFont(design.font));
+    if (design.geometry)
+        design.control->setGeometry(scaledRect(*design.geometry, m_scale));
 }
 
 QFont DesignStage::scaledFont(const QFont &design) const

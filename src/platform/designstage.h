@@ -2,8 +2,11 @@
 
 #include <QFont>
 #include <QHash>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
+
+#include <optional>
 
 namespace gallerion {
 
@@ -40,7 +43,7 @@ public:
     QRect designGeometry(const QWidget *control) const;
 
     // The stage's own font, and a control's font of its own, at design size.
-    // Controls without a font of their own inherit the stage's.
+    // A control placed without one keeps the font it had when first placed.
     void setDesignFont(const QFont &font);
     void setDesignFont(QWidget *control, const QFont &font);
 
@@ -48,16 +51,24 @@ signals:
     void scaleChanged(double scale);
 
 private:
-    void track(QWidget *control);
-    void apply(QWidget *control);
-    void applyFont(QWidget *control, const QFont &design);
+    // What was set for one control; the pointer notices when the control goes,
+    // so a later control at its address starts afresh.
+    struct Design
+    {
+        QPointer<QWidget> control;
+        std::optional<QRect> geometry;
+        QFont font;
+    };
+
+    Design &designOf(QWidget *control);
+    const Design *findDesign(const QWidget *control) const;
+    void apply(const Design &design);
     QFont scaledFont(const QFont &design) const;
 
     QSize m_designSize;
     double m_scale = 1.0;
     QFont m_font;
-    QHash<const QWidget *, QRect> m_placed;
-    QHash<const QWidget *, QFont> m_fonts;
+    QHash<const QWidget *, Design> m_designs;
 };
 
 } // namespace gallerion

@@ -38,6 +38,11 @@ QSize Screen::twips() const
     return {pixelsToTwips(size.width()), pixelsToTwips(size.height())};
 }
 
+bool Screen::scalingEnabled() const
+{
+    return qEnvironmentVariable("GALLERION_SCALE").trimmed() != QLatin1String("1");
+}
+
 void Screen::setBusy(bool busy)
 {
     if (busy == m_busy)

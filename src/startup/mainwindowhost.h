@@ -9,6 +9,7 @@ class QWidget;
 
 namespace gallerion {
 
+class DesignStage;
 class EntryModel;
 class MultimediaDevice;
 class PhotoLoader;
@@ -22,9 +23,10 @@ public:
 
     // Form1: the owner of the features' windows.
     virtual QWidget *mainWindow() = 0;
-    // The designed stage that holds the photo; panels over the photo are its children.
-    virtual QWidget *stage() = 0;
-    // Image4's place on the stage; panels are placed from it.
+    // The designed stage that holds the photo; panels over the photo are its
+    // children, placed on it in design pixels.
+    virtual DesignStage *stage() = 0;
+    // Image4's place on the stage, in design pixels; panels are placed from it.
     virtual QRect photoBox() const = 0;
 
     virtual void setMainWindowEnabled(bool enabled) = 0;

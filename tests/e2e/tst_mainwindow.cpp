@@ -43,7 +43,11 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { qunsetenv("GALLERION_SCREEN"); }
+    void cleanup()
+    {
+        qunsetenv("GALLERION_SCREEN");
+        qunsetenv("GALLERION_SCALE");
+    }
 
     void lastYearButtonFocusesFirst();
     void yearWithoutPhotosReportsMissingPhoto();
@@ -286,6 +290,8 @@ void MainWindowTest::layoutDependsOnScreen()
     QFETCH(int, secondYearLeft);
     QFETCH(int, photoWidth);
     qputenv("GALLERION_SCREEN", screen.toLatin1());
+    // The designed size, unscaled, shows the layout rule's own pixels.
+    qputenv("GALLERION_SCALE", "1");
     int left = 0;
     int width = 0;
     runOnSampleDisc([&] {
