@@ -1,5 +1,6 @@
 #include "documents/documentviewer.h"
 
+#include "platform/designstage.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
 #include "platform/twips.h"
@@ -50,14 +51,14 @@ QIcon printerIcon()
 
 } // namespace
 
-DocumentViewer::DocumentViewer(const QString &title, const QSize &screenTwips, QWidget *parent)
-    : QDialog(parent)
+DocumentViewer::DocumentViewer(const QString &title, const QSize &screenTwips, double scale,
+                               QWidget *parent)
+    : DesignedDialog(QSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight)), scale, parent)
 {
     setObjectName(QStringLiteral("txtForm"));
     QFont small = font();
     small.setPixelSize(11);
-    setFont(small);
-    setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));
+    stage()->setDesignFont(small);
     buildControls();
     // The load step.
     centreOnScreen(screenTwips);
@@ -67,10 +68,11 @@ DocumentViewer::DocumentViewer(const QString &title, const QSize &screenTwips, Q
 
 void DocumentViewer::buildControls()
 {
-    m_close = namedButton(this, QStringLiteral("SSCommand1"));
+    DesignStage *stage = this->stage();
+    m_close = namedButton(stage, QStringLiteral("SSCommand1"));
     m_close->setText(tr("Close"));
     m_close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    m_close->setGeometry(twipsRect(120, ButtonTop, 7815, ButtonHeight));
+    stage->place(m_close, twipsRect(120, ButtonTop, 7815, ButtonHeight));
     connect(m_close, &QPushButton::clicked, this, [this] {
         m_closedByButton = true;
         accept();
@@ -78,18 +80,18 @@ void DocumentViewer::buildControls()
 
     // Printing the document arrives with the printing work; until then the
     // button is there but cannot be pressed.
-    m_print = namedButton(this, QStringLiteral("cmdPrint"));
+    m_print = namedButton(stage, QStringLiteral("cmdPrint"));
     m_print->setIcon(printerIcon());
-    m_print->setGeometry(twipsRect(PrintLeft, ButtonTop, ButtonHeight, ButtonHeight));
+    stage->place(m_print, twipsRect(PrintLeft, ButtonTop, ButtonHeight, ButtonHeight));
     m_print->setToolTip(tr("Printing is not available yet"));
     m_print->setEnabled(false);
 
     for (int i = 0; i < 2; ++i)
-        m_hidden[i] = namedButton(this, QStringLiteral("SSCommand%1").arg(i + 2));
+        m_hidden[i] = namedButton(stage, QStringLiteral("SSCommand%1").arg(i + 2));
 
-    m_text = new RichTextBox(this);
+    m_text = new RichTextBox(stage);
     m_text->setObjectName(QStringLiteral("rtbText"));
-    m_text->setTwipsGeometry(120, 120, 7815, 6135);
+    stage->place(m_text, twipsRect(120, 120, 7815, 6135));
     setFocusProxy(m_close);
 }
 
@@ -108,8 +110,10 @@ void DocumentViewer::prepareButtons()
         spare->setEnabled(false);
         spare->hide();
     }
-    const int width = pixelsToTwips(m_text->width()) - pixelsToTwips(m_print->width()) - ButtonGap;
-    m_close->resize(twipsToPixels(width), m_close->height());
+    DesignStage *stage = this->stage();
+    const int width = pixelsToTwips(stage->designGeometry(m_text).width()) -
+                      pixelsToTwips(stage->designGeometry(m_print).width()) - ButtonGap;
+    stage->resizeTo(m_close, QSize(twipsToPixels(width), stage->designGeometry(m_close).height()));
 }
 
 bool DocumentViewer::loadFile(const QString &nativePath)
@@ -136,8 +140,8 @@ bool openDocument(const DocumentRequest &request, ProgramState &state, Platform 
     state.WorkPath = request.workPath;
     state.DocumentTitle = request.title;
     // QPointer notices if the program ends and takes the owner, and the viewer, with it.
-    QPointer<DocumentViewer> viewer =
-        new DocumentViewer(state.DocumentTitle, platform.screen().twips(), owner);
+    QPointer<DocumentViewer> viewer = new DocumentViewer(
+        state.DocumentTitle, platform.screen().twips(), platform.screen().designScale(), owner);
     platform.screen().setBusy(true);
     const bool loaded = viewer->loadFile(platform.files().nativePath(state.WorkPath));
     platform.screen().setBusy(false);

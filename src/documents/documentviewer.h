@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/designeddialog.h"
+
 #include <QDialog>
 #include <QSize>
 #include <QString>
@@ -26,12 +28,13 @@ struct DocumentRequest
 
 // txtForm: one rich-text document, a close button and a print button. It is
 // made afresh for every opening, so nothing of the last document survives.
-class DocumentViewer : public QDialog
+class DocumentViewer : public DesignedDialog
 {
     Q_OBJECT
 public:
-    explicit DocumentViewer(const QString &title, const QSize &screenTwips,
-                            QWidget *parent = nullptr);
+    // Drawn at the program's scale (1 for the designed size).
+    DocumentViewer(const QString &title, const QSize &screenTwips, double scale = 1.0,
+                   QWidget *parent = nullptr);
 
     // Shows the file in rtbText; false when it cannot be read.
     bool loadFile(const QString &nativePath);
