@@ -128,6 +128,7 @@ void MainWindow::buildSidePanel()
     m_controls.Command1->hide();
     m_controls.rtbDetails = named<RichTextBox>(stage, QStringLiteral("rtbDetails"));
     stage->place(m_controls.rtbDetails, twipsRect(1200, 1200, 5400, 3600));
+    connect(stage, &DesignStage::scaleChanged, m_controls.rtbDetails, &RichTextBox::setZoom);
     m_controls.rtbDetails->hide();
     const auto artwork = [stage](const QString &name) {
         auto *picture = named<PictureBox>(stage, name);

@@ -92,6 +92,7 @@ void DocumentViewer::buildControls()
     m_text = new RichTextBox(stage);
     m_text->setObjectName(QStringLiteral("rtbText"));
     stage->place(m_text, twipsRect(120, 120, 7815, 6135));
+    m_text->setZoom(stage->scale());
     setFocusProxy(m_close);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/designstage.h"
 
+#include <QAbstractButton>
 #include <QFontInfo>
 
 #include <algorithm>
@@ -42,15 +43,18 @@ void DesignStage::setScale(double scale)
     emit scaleChanged(scale);
 }
 
-// A control's font at the time it is first placed is its design font, so that
-// every placed control scales its text, whatever font its class would take.
+// A control's font and icon size at the time it is first placed are its design
+// ones, so that every placed control scales its text, whatever font its class
+// would take.
 DesignStage::Design &DesignStage::designOf(QWidget *control)
 {
     Design &design = m_designs[control];
     if (design.control != control) {
         QFont font = control->font();
         font.setPixelSize(std::max(1, int(std::lround(QFontInfo(font).pixelSize() / m_scale))));
-        design = Design{control, std::nullopt, font};
+        const auto *button = qobject_cast<QAbstractButton *>(control);
+        const QSize icon = button ? button->iconSize() / m_scale : QSize();
+        design = Design{control, std::nullopt, font, icon};
     }
     return design;
 }
@@ -103,6 +107,8 @@ void DesignStage::setDesignFont(QWidget *control, const QFont &font)
 void DesignStage::apply(const Design &design)
 {
     design.control->setFont(scaledFont(design.font));
+    if (auto *button = qobject_cast<QAbstractButton *>(design.control.data()))
+        button->setIconSize(design.iconSize * m_scale);
     if (design.geometry)
         design.control->setGeometry(scaledRect(*design.geometry, m_scale));
 }

@@ -58,6 +58,7 @@ private:
         QPointer<QWidget> control;
         std::optional<QRect> geometry;
         QFont font;
+        QSize iconSize; // of a button; empty for other controls
     };
 
     Design &designOf(QWidget *control);

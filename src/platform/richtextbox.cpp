@@ -3,9 +3,12 @@
 #include "platform/rtf/rtfreader.h"
 #include "platform/twips.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTextDocument>
+
+#include <cmath>
 
 namespace gallerion {
 
@@ -30,7 +33,31 @@ bool RichTextBox::setFileName(const QString &nativePath, QString *error)
     if (old && old->parent() == this)
         delete old;
     m_fileName = nativePath;
+    applyZoom();
     return true;
+}
+
+void RichTextBox::setZoom(double zoom)
+{
+    if (zoom <= 0 || zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    applyZoom();
+}
+
+void RichTextBox::applyZoom()
+{
+    QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    if (m_zoom == 1.0) {
+        layout->setPaintDevice(nullptr);
+        return;
+    }
+    constexpr double InchesPerMetre = 1 / 0.0254;
+    const int dotsPerMetre = int(std::lround(logicalDpiY() * m_zoom * InchesPerMetre));
+    m_layoutDevice = QImage(1, 1, QImage::Format_RGB32);
+    m_layoutDevice.setDotsPerMeterX(dotsPerMetre);
+    m_layoutDevice.setDotsPerMeterY(dotsPerMetre);
+    layout->setPaintDevice(&m_layoutDevice);
 }
 
 void RichTextBox::setTwipsGeometry(int left, int top, int width, int height)

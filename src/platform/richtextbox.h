@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QTextEdit>
 
 namespace gallerion {
@@ -27,6 +28,10 @@ public:
     // Position and size in twips, as the windows are designed.
     void setTwipsGeometry(int left, int top, int width, int height);
 
+    // Draws the document larger or smaller as a whole: fonts, indents, tables
+    // and pictures together, as the window around it is scaled.
+    void setZoom(double zoom);
+
 signals:
     void clicked();
 
@@ -35,7 +40,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void applyZoom();
+
     QString m_fileName;
+    double m_zoom = 1.0;
+    // Laying the text out for a device of a higher resolution scales every
+    // length of the document at once; it is never painted on.
+    QImage m_layoutDevice;
     bool m_pressed = false;
 };
 

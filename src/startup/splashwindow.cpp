@@ -1,5 +1,6 @@
 #include "startup/splashwindow.h"
 
+#include "platform/designstage.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/platform.h"
 #include "startup/contentlists.h"
@@ -12,13 +13,15 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace gallerion {
 
 namespace {
 const QSize PictureSize(480, 300);
+constexpr int PanelHeight = 24;
 constexpr int HandOverDelayMs = 5000;
+// The main window is designed for a screen of this size.
+const QSize DesignedScreen(800, 600);
 } // namespace
 
 SplashWindow::SplashWindow(ProgramState &state, Platform &platform, QWidget *parent)
@@ -34,26 +37,35 @@ SplashWindow::SplashWindow(ProgramState &state, Platform &platform, QWidget *par
     connect(m_timer, &QTimer::timeout, this, &SplashWindow::onTimer);
 }
 
+// Drawn at the scale the designed screen takes on this one, before the main
+// window sets the program's scale.
 void SplashWindow::buildControls()
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    m_picture = new QLabel(this);
+    const Screen &screen = m_platform.screen();
+    const double scale = screen.scalingEnabled() ? fitScale(DesignedScreen, screen.pixels()) : 1.0;
+    auto *stage =
+        new DesignStage(QSize(PictureSize.width(), PictureSize.height() + PanelHeight), this);
+    m_picture = new QLabel(stage);
     m_picture->setObjectName(QStringLiteral("Picture3"));
-    m_picture->setPixmap(drawSplashPicture(PictureSize));
-    layout->addWidget(m_picture);
-    m_panel = new QLabel(QStringLiteral("Loading the Zarvick Gallerion ..."), this);
+    m_picture->setScaledContents(true);
+    stage->place(m_picture, QRect(QPoint(0, 0), PictureSize));
+    m_panel = new QLabel(QStringLiteral("Loading the Zarvick Gallerion ..."), stage);
     m_panel->setObjectName(QStringLiteral("SSPanel1"));
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_panel->setAlignment(Qt::AlignCenter);
-    layout->addWidget(m_panel);
+    stage->place(m_panel, QRect(0, PictureSize.height(), PictureSize.width(), PanelHeight));
+    stage->setScale(scale);
+    // The artwork is drawn, so it is as sharp at any scale as at the designed one.
+    const qreal pixelRatio = devicePixelRatioF();
+    QPixmap picture = drawSplashPicture((QSizeF(m_picture->size()) * pixelRatio).toSize());
+    picture.setDevicePixelRatio(pixelRatio);
+    m_picture->setPixmap(picture);
     m_device = new MultimediaDevice(this);
     m_device->setObjectName(QStringLiteral("MMControl1"));
     m_device->hide();
-    adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    setFixedSize(stage->size());
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        move(primary->geometry().center() - rect().center());
 }
 
 void SplashWindow::load(const QString &commandText)

@@ -61,6 +61,7 @@ private slots:
     void neverAvailableEntriesStayDisabled();
     void layoutDependsOnScreen_data();
     void layoutDependsOnScreen();
+    void stageScalesWithTheWindow();
 };
 
 void MainWindowTest::lastYearButtonFocusesFirst()
@@ -300,6 +301,54 @@ void MainWindowTest::layoutDependsOnScreen()
     });
     QCOMPARE(left, secondYearLeft);
     QCOMPARE(width, photoWidth);
+}
+
+// The design is 800 x 500 pixels: the stage takes the largest size of those
+// proportions, the photo and the pictures over it keep their design places.
+void MainWindowTest::stageScalesWithTheWindow()
+{
+    struct Seen
+    {
+        QSize area;
+        QRect stage;
+        QRect photo;
+        QRect clipArt;
+    };
+    QList<Seen> seen;
+    runOnSampleDisc([&] {
+        clickYear(38);
+        click(QStringLiteral("cmdClipArt"));
+        auto *form = qobject_cast<QMainWindow *>(mainWindow());
+        for (const QSize size : {QSize(1920, 1080), QSize(1000, 1000), QSize(800, 600)}) {
+            form->resize(size);
+            QApplication::processEvents();
+            seen.append({form->centralWidget()->size(),
+                         control(QStringLiteral("stage"))->geometry(),
+                         control(QStringLiteral("Image4"))->geometry(),
+                         control(QStringLiteral("picClipArt"))->geometry()});
+        }
+    });
+    QCOMPARE(seen.size(), 3);
+    for (const Seen &at : seen) {
+        const double scale = std::min(at.area.width() / 800.0, at.area.height() / 500.0);
+        QVERIFY2(std::abs(at.stage.width() - 800 * scale) <= 1 &&
+                     std::abs(at.stage.height() - 500 * scale) <= 1,
+                 qPrintable(QStringLiteral("stage %1x%2 in %3x%4")
+                                .arg(at.stage.width())
+                                .arg(at.stage.height())
+                                .arg(at.area.width())
+                                .arg(at.area.height())));
+        QVERIFY((at.stage.center() - QRect(QPoint(0, 0), at.area).center()).manhattanLength() <= 2);
+        // 640 design pixels wide, or 620 in the compacted layout of other screens.
+        const double photoWidth = at.photo.width() / scale;
+        QVERIFY2(std::abs(photoWidth - 640) <= 1 || std::abs(photoWidth - 620) <= 1,
+                 qPrintable(QString::number(photoWidth)));
+        // The clip art keeps its design place at the photo's top right.
+        QCOMPARE(at.clipArt.top(), at.photo.top());
+        const double clipLeft = at.photo.width() - at.clipArt.width() + 6 * scale;
+        QVERIFY2(std::abs(at.clipArt.left() - clipLeft) <= 2,
+                 qPrintable(QString::number(at.clipArt.left())));
+    }
 }
 
 QTEST_MAIN(MainWindowTest)
