@@ -82,7 +82,7 @@ protected:
 // One main window on a disc at drive E:, as the program builds it.
 struct Session
 {
-    explicit Session(const QString &discDir)
+    Session(const QString &discDir, const QSize &windowSize)
         : platform(FileSystem(DriveTable::parse(QStringLiteral("E=") + discDir), home.path(),
                               home.path()),
                    nullptr),
@@ -94,6 +94,7 @@ struct Session
         state.ProgramDir = home.path();
         state.PhotoRoot = QStringLiteral("E:");
         state.DiscRoot = QStringLiteral("E:");
+        window.resize(windowSize);
         window.show();
         QCoreApplication::processEvents();
         loadPhotoList(state, platform);
@@ -259,9 +260,10 @@ void printRatio(const char *label, double ratio)
           << QString::number(ratio, 'f', 2) << '\n';
 }
 
-void measureSet(const QString &title, const QString &discDir, double startupMs)
+void measureSet(const QString &title, const QString &discDir, const QSize &windowSize,
+                double startupMs)
 {
-    Session session(discDir);
+    Session session(discDir, windowSize);
     const StepRun run = stepThroughYears(session);
     out() << "== " << title << " ==\n";
     if (run.stepMs.isEmpty()) {
@@ -293,7 +295,11 @@ void measureSet(const QString &title, const QString &discDir, double startupMs)
     printRow("djpeg -outfile /dev/null", djpeg,
              QStringLiteral("  median, same files; start-up %1 ms not subtracted")
                  .arg(startupMs, 0, 'f', 3));
-    printRatio("step / full decode (target <= 0.25)", step / whole);
+    // The photo on view is decoded ahead at the shown size; in a large window a
+    // step is a larger copy, which may cost up to one decode.
+    const QString target = windowSize.width() > 800 ? QStringLiteral("1") : QStringLiteral("0.25");
+    printRatio(qPrintable(QStringLiteral("step / full decode (target <= %1)").arg(target)),
+               step / whole);
     printRatio("step / djpeg", step / djpeg);
     printRatio("readImageFitting / full decode", scaled / whole);
     out() << '\n';
@@ -395,13 +401,19 @@ int main(int argc, char **argv)
         return 1;
     }
     const double startup = djpegStartupMs(scratch.path());
-    measureSet(QStringLiteral("(a) sample disc photos: ") + sampleDisc, sampleDisc, startup);
+    const QSize designed(800, 600);
+    const QSize fullHd(1920, 1080);
+    measureSet(QStringLiteral("(a) sample disc photos: ") + sampleDisc, sampleDisc, designed,
+               startup);
+    measureSet(QStringLiteral("(a') the same in a 1920x1080 window"), sampleDisc, fullHd, startup);
     const QString largeDisc = scratch.path() + QStringLiteral("/large");
     if (!makeLargePhotoDisc(largeDisc)) {
         out() << "could not write the large photos\n";
         return 1;
     }
-    measureSet(QStringLiteral("(b) %1x%2 photos, quality 85").arg(bigWidth).arg(bigHeight),
-               largeDisc, startup);
+    const QString large =
+        QStringLiteral("(b) %1x%2 photos, quality 85").arg(bigWidth).arg(bigHeight);
+    measureSet(large, largeDisc, designed, startup);
+    measureSet(large + QStringLiteral(", 1920x1080 window"), largeDisc, fullHd, startup);
     return 0;
 }

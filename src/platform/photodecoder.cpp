@@ -66,4 +66,13 @@ QImage readImageFitting(const QString &nativePath, const QSize &box)
     return scaledTo(image, shown);
 }
 
+QImage readImageAsShown(const QString &nativePath, const QSize &box)
+{
+    const QImage image = readImageFitting(nativePath, box);
+    if (image.isNull() || !box.isValid())
+        return image;
+    const QSize shown = image.size().scaled(box, Qt::KeepAspectRatio);
+    return image.size() == shown ? image : scaledTo(image, shown);
+}
+
 } // namespace gallerion

@@ -17,7 +17,7 @@ constexpr qsizetype preloadLimit = keptLimit - 1;
 
 } // namespace
 
-PhotoLoader::PhotoLoader(QObject *parent) : PhotoLoader(readImageFitting, parent) {}
+PhotoLoader::PhotoLoader(QObject *parent) : PhotoLoader(readImageAsShown, parent) {}
 
 PhotoLoader::PhotoLoader(Decoder decoder, QObject *parent)
     : QObject(parent), m_decode(std::move(decoder))

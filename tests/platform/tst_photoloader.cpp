@@ -118,7 +118,8 @@ void TestPhotoLoader::fitsTheBox_data()
     QTest::addColumn<QSize>("fitted");
     QTest::newRow("landscape jpeg") << "step0.jpg" << QSize(200, 200) << QSize(200, 150);
     QTest::newRow("portrait png") << "tall.png" << QSize(100, 100) << QSize(50, 100);
-    QTest::newRow("smaller than the box") << "step0.jpg" << QSize(1000, 1000) << QSize(800, 600);
+    QTest::newRow("smaller than the box: enlarged")
+        << "step0.jpg" << QSize(1000, 1000) << QSize(1000, 750);
     QTest::newRow("big jpeg, odd box") << "big.jpg" << QSize(333, 500) << QSize(333, 249);
 }
 
