@@ -1,7 +1,6 @@
 #include "platform/richtextbox.h"
 
 #include "platform/rtf/rtfreader.h"
-#include "platform/twips.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
@@ -47,22 +46,19 @@ void RichTextBox::setZoom(double zoom)
 
 void RichTextBox::applyZoom()
 {
-    QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    QTextDocument *text = document();
     if (m_zoom == 1.0) {
-        layout->setPaintDevice(nullptr);
-        return;
+        text->documentLayout()->setPaintDevice(nullptr);
+    } else {
+        constexpr double InchesPerMetre = 1 / 0.0254;
+        const int dotsPerMetre = int(std::lround(logicalDpiY() * m_zoom * InchesPerMetre));
+        m_layoutDevice = QImage(1, 1, QImage::Format_RGB32);
+        m_layoutDevice.setDotsPerMeterX(dotsPerMetre);
+        m_layoutDevice.setDotsPerMeterY(dotsPerMetre);
+        text->documentLayout()->setPaintDevice(&m_layoutDevice);
     }
-    constexpr double InchesPerMetre = 1 / 0.0254;
-    const int dotsPerMetre = int(std::lround(logicalDpiY() * m_zoom * InchesPerMetre));
-    m_layoutDevice = QImage(1, 1, QImage::Format_RGB32);
-    m_layoutDevice.setDotsPerMeterX(dotsPerMetre);
-    m_layoutDevice.setDotsPerMeterY(dotsPerMetre);
-    layout->setPaintDevice(&m_layoutDevice);
-}
-
-void RichTextBox::setTwipsGeometry(int left, int top, int width, int height)
-{
-    setGeometry(twipsRect(left, top, width, height));
+    // What was laid out for the old resolution is laid out again.
+    text->markContentsDirty(0, text->characterCount());
 }
 
 void RichTextBox::mousePressEvent(QMouseEvent *event)

@@ -25,9 +25,6 @@ public:
     }
     const QString &fileName() const { return m_fileName; }
 
-    // Position and size in twips, as the windows are designed.
-    void setTwipsGeometry(int left, int top, int width, int height);
-
     // Draws the document larger or smaller as a whole: fonts, indents, tables
     // and pictures together, as the window around it is scaled.
     void setZoom(double zoom);

@@ -2,6 +2,7 @@
 #include "platform/richtextlayout.h"
 #include "platform/rtf/rtfreader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -55,6 +56,7 @@ private slots:
     void loadsAndReplaces();
     void failedLoadKeepsContent();
     void isReadOnlyAndClickable();
+    void zoomScalesTheWholeDocument();
     void pagesCoverTheWholeText();
     void forcedPageBreakEndsPage();
     void pageIsDrawnInItsRectangle();
@@ -95,8 +97,7 @@ void RichTextBoxTest::isReadOnlyAndClickable()
 {
     QTemporaryDir dir;
     RichTextBox box;
-    box.setTwipsGeometry(150, 300, 6000, 3000);
-    QCOMPARE(box.geometry(), QRect(10, 20, 400, 200));
+    box.resize(400, 200);
     QVERIFY(box.setFileName(writeFile(dir, QStringLiteral("t.rtf"), "{\\rtf1 Click me}")));
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
@@ -107,6 +108,23 @@ void RichTextBoxTest::isReadOnlyAndClickable()
     QCOMPARE(clicked.count(), 1);
     QTest::keyClicks(box.viewport(), QStringLiteral("typed"));
     QCOMPARE(box.toPlainText(), QStringLiteral("Click me"));
+}
+
+void RichTextBoxTest::zoomScalesTheWholeDocument()
+{
+    QTemporaryDir dir;
+    const QByteArray text = "{\\rtf1\\fs24 {\\li720 Indented line}\\par Second line\\par}";
+    RichTextBox box;
+    box.resize(600, 400);
+    QVERIFY(box.setFileName(writeFile(dir, QStringLiteral("a.rtf"), text)));
+    const QSizeF designed = box.document()->documentLayout()->documentSize();
+    box.setZoom(2.0);
+    const QSizeF zoomed = box.document()->documentLayout()->documentSize();
+    QVERIFY2(qAbs(zoomed.height() / designed.height() - 2.0) < 0.2,
+             qPrintable(QStringLiteral("%1 -> %2").arg(designed.height()).arg(zoomed.height())));
+    // A document loaded later is drawn at the same zoom.
+    QVERIFY(box.setFileName(writeFile(dir, QStringLiteral("b.rtf"), text)));
+    QCOMPARE(box.document()->documentLayout()->documentSize(), zoomed);
 }
 
 void RichTextBoxTest::pagesCoverTheWholeText()
