@@ -1,50 +1,50 @@
 #include "platform/rtf/rtfpicture.h"
 
+#include "platform/rtf/rtfdib.h"
+#include "platform/rtf/rtfmetafile.h"
 #include "platform/twips.h"
 
 #include <QBuffer>
 #include <QImageReader>
-#include <QtEndian>
+
+#include <cmath>
 
 namespace gallerion::rtf {
 
 namespace {
 
-// Pictures larger than this are not decoded, whatever their header claims.
-constexpr int AllocationLimitMB = 64;
 constexpr qreal MaxSide = 4000;
-
-// \dibitmap data is a BMP file without its 14-byte file header.
-QByteArray bmpFromDib(const QByteArray &dib)
-{
-    if (dib.size() < 40)
-        return {};
-    const quint32 headerSize = qFromLittleEndian<quint32>(dib.constData());
-    const quint16 bitCount = qFromLittleEndian<quint16>(dib.constData() + 14);
-    quint32 colours = qFromLittleEndian<quint32>(dib.constData() + 32);
-    if (colours == 0 && bitCount <= 8)
-        colours = 1u << bitCount;
-    const quint32 offset = 14 + qMin<quint32>(headerSize, 1024) + 4 * qMin<quint32>(colours, 256);
-    QByteArray file(14, '\0');
-    file[0] = 'B';
-    file[1] = 'M';
-    qToLittleEndian<quint32>(quint32(14 + dib.size()), file.data() + 2);
-    qToLittleEndian<quint32>(offset, file.data() + 10);
-    return file + dib;
-}
+// Metafiles are drawn into at most this many pixels, whatever size they ask for.
+constexpr qreal MaxMetafilePixels = 4'000'000;
+constexpr qreal MetafileOversampling = 2;
 
 QImage readImage(const QByteArray &bytes, const char *format)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer, format);
-    reader.setAllocationLimit(AllocationLimitMB);
+    reader.setAllocationLimit(PictureAllocationLimitMB);
     return reader.read();
 }
 
 qreal clampSide(qreal pixels)
 {
     return qBound<qreal>(1, pixels, MaxSide);
+}
+
+bool isMetafile(Picture::Format format)
+{
+    return format == Picture::WindowsMeta || format == Picture::EnhancedMeta ||
+           format == Picture::OtherMetafile;
+}
+
+QSize metafileCanvasSize(const Picture &picture)
+{
+    QSizeF size = displaySize(picture, QImage()) * MetafileOversampling;
+    const qreal pixels = size.width() * size.height();
+    if (pixels > MaxMetafilePixels)
+        size *= std::sqrt(MaxMetafilePixels / pixels);
+    return QSize(qMax(1, qRound(size.width())), qMax(1, qRound(size.height())));
 }
 
 } // namespace
@@ -58,8 +58,15 @@ QImage decodePicture(const Picture &picture)
         return readImage(data, "png");
     case Picture::Jpeg:
         return readImage(data, "jpeg");
-    case Picture::Bitmap:
-        return readImage(bmpFromDib(data), "bmp");
+    case Picture::Dib:
+        return imageFromDib(data);
+    case Picture::Ddb:
+        return imageFromDdb(data, picture.width, picture.height, picture.bitsPerPixel,
+                            picture.widthBytes);
+    case Picture::WindowsMeta:
+        return renderWindowsMetafile(data, metafileCanvasSize(picture));
+    case Picture::EnhancedMeta:
+        return renderEnhancedMetafile(data, metafileCanvasSize(picture));
     default:
         return {};
     }
@@ -70,11 +77,11 @@ QSizeF displaySize(const Picture &picture, const QImage &image)
     QSizeF size;
     if (picture.goalWidth > 0 && picture.goalHeight > 0) {
         size = QSizeF(picture.goalWidth, picture.goalHeight) / TwipsPerPixel;
-    } else if (!image.isNull()) {
-        size = image.size();
-    } else if (picture.format == Picture::Metafile) {
+    } else if (isMetafile(picture.format)) {
         // 0.01 mm at the screen's 96 pixels to the inch
         size = QSizeF(picture.width, picture.height) * (96.0 / 2540.0);
+    } else if (!image.isNull()) {
+        size = image.size();
     } else {
         size = QSizeF(picture.width, picture.height);
     }

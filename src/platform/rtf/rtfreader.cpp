@@ -84,7 +84,8 @@ private:
     QTextCharFormat charFormat() const;
     QColor colour(int index) const;
     void commitFont();
-    void finishPicture();
+    void finishPicture(bool hidden);
+    bool showsPicture() const;
     void endParagraph();
     void setUnderline(const Token &token, QTextCharFormat::UnderlineStyle style);
     void setVerticalAlignment(const Token &token, QTextCharFormat::VerticalAlignment alignment);
@@ -110,6 +111,8 @@ private:
     bool m_colourGiven = false;
     Picture m_picture;
     RowDefinition m_row;
+    QByteArray m_shapePropertyName;
+    bool m_shapeShown = false; // the current shape showed its picture or text
 
     QByteArray m_bytes; // text not yet decoded, all of one code page
     int m_bytesCodePage = 0;
@@ -189,7 +192,7 @@ bool Reader::closeGroup()
     if (closed.destination == Destination::FontTable)
         commitFont();
     if (closed.destination == Destination::Picture && state().destination != Destination::Picture)
-        finishPicture();
+        finishPicture(closed.chars.hidden);
     m_formatChanged = m_formatChanged || !(closed.chars == chars());
     m_placeChanged = m_placeChanged || closed.paragraph.inTable != paragraph().inTable;
     return m_stack.size() <= 1;
@@ -237,7 +240,28 @@ bool Reader::destinationWord(Keyword keyword, bool starred)
         destination = Destination::Picture;
         m_picture = Picture();
         return true;
+    case Keyword::Shape:
+        m_shapeShown = false;
+        return true;
+    case Keyword::ShapeInstructions:
+        destination = Destination::ShapeInstructions;
+        return true;
+    case Keyword::ShapePropertyName:
+        destination = Destination::ShapePropertyName;
+        m_shapePropertyName.clear();
+        return true;
+    case Keyword::ShapeText:
+        if (m_shapeShown)
+            break; // a picture frame's text repeats its picture
+        destination = Destination::Text;
+        m_shapeShown = true;
+        return true;
+    case Keyword::ShapeResult:
+        if (m_shapeShown)
+            break; // what older readers show in place of the shape
+        return true;
     case Keyword::Skip:
+    case Keyword::Footnote:
         break;
     default:
         if (!starred)
@@ -555,10 +579,25 @@ bool Reader::pictureWord(Keyword keyword, const Token &token)
         p.format = Picture::Jpeg;
         break;
     case Keyword::PictBitmap:
-        p.format = Picture::Bitmap;
+        p.format = Picture::Dib;
         break;
-    case Keyword::PictMetafile:
-        p.format = Picture::Metafile;
+    case Keyword::PictDdb:
+        p.format = Picture::Ddb;
+        break;
+    case Keyword::PictWindowsMeta:
+        p.format = Picture::WindowsMeta;
+        break;
+    case Keyword::PictEnhancedMeta:
+        p.format = Picture::EnhancedMeta;
+        break;
+    case Keyword::PictOtherMeta:
+        p.format = Picture::OtherMetafile;
+        break;
+    case Keyword::PictBitsPerPixel:
+        p.bitsPerPixel = qBound(1, token.parameter, 32);
+        break;
+    case Keyword::PictWidthBytes:
+        p.widthBytes = value;
         break;
     case Keyword::PictWidth:
         p.width = value;
@@ -691,7 +730,11 @@ void Reader::textBytes(QByteArrayView bytes)
     case Destination::Picture:
         m_picture.hex.append(bytes);
         break;
+    case Destination::ShapePropertyName:
+        m_shapePropertyName.append(bytes.trimmed());
+        break;
     case Destination::IgnoreText:
+    case Destination::ShapeInstructions:
         break;
     }
 }
@@ -740,10 +783,21 @@ void Reader::appendCharacter(char16_t c)
     m_builder.appendText(QString(QChar(c)));
 }
 
-void Reader::finishPicture()
+// Pictures show in text and, as the shape's picture, in a shape's properties.
+bool Reader::showsPicture() const
 {
-    if (state().destination != Destination::Text || chars().hidden)
+    const Destination destination = m_stack.back().destination;
+    if (destination == Destination::ShapeInstructions)
+        return !m_shapeShown && m_shapePropertyName == "pib";
+    return destination == Destination::Text;
+}
+
+void Reader::finishPicture(bool hidden)
+{
+    if (hidden || !showsPicture())
         return;
+    if (state().destination == Destination::ShapeInstructions)
+        m_shapeShown = true;
     flushBytes();
     place();
     prepareText();

@@ -13,7 +13,9 @@ enum class Destination
     FontTable,
     ColourTable,
     Picture,
-    IgnoreText
+    IgnoreText,
+    ShapeInstructions, // text is ignored; the shape's picture is shown
+    ShapePropertyName,
 };
 
 struct CharacterProperties
