@@ -466,9 +466,14 @@ void MetafileCanvas::drawImage(const QRectF &target, const QImage &image, const 
         m_soleImage = part == whole || part.isEmpty() ? image : image.copy(part);
         m_soleImageTarget = m_full.mapRect(target.normalized());
     }
+    const QRectF from = source.isEmpty() ? QRectF(image.rect()) : source;
+    const QRectF device = m_full.mapRect(target.normalized());
     m_painter.save();
     m_painter.setCompositionMode(compositionFor(rop));
-    m_painter.drawImage(target, image, source.isEmpty() ? QRectF(image.rect()) : source);
+    // Enlarged bitmaps keep their pixels sharp, as Windows draws them.
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                            device.width() < from.width() || device.height() < from.height());
+    m_painter.drawImage(target, image, from);
     m_painter.restore();
 }
 
