@@ -91,6 +91,7 @@ private slots:
     void fieldShowsResult();
     void simpleTable();
     void tableFollowedByText();
+    void rowsWithOtherCells();
     void nestedTableKeepsText();
     void pngPicture();
     void metafileBecomesBlankOfGoalSize();
@@ -422,7 +423,12 @@ void RtfReaderTest::simpleTable()
     QCOMPARE(widths[0].rawValue(), 1500 * 100.0 / 4500);
     QCOMPARE(widths[1].rawValue(), 3000 * 100.0 / 4500);
     QCOMPARE(table->format().width().rawValue(), 4500 * 100.0 / 8640);
-    QCOMPARE(table->format().border(), 1.0);
+    // Only the bottom border that the cell has is drawn, not a grid.
+    const QTextTableCellFormat cell = table->cellAt(0, 0).format().toTableCellFormat();
+    QCOMPARE(table->format().border(), 0.0);
+    QCOMPARE(cell.bottomBorder(), 1.0);
+    QCOMPARE(cell.topBorder(), 0.0);
+    QCOMPARE(table->cellAt(1, 0).format().toTableCellFormat().bottomBorder(), 0.0);
     QVERIFY(document.toPlainText().startsWith(QStringLiteral("before")));
     QVERIFY(document.toPlainText().endsWith(QStringLiteral("after")));
     QVERIFY(!document.find(QStringLiteral("after")).currentTable());
@@ -445,17 +451,59 @@ void RtfReaderTest::tableFollowedByText()
     QVERIFY(document.find(QStringLiteral("elast")).currentTable());
 }
 
+void RtfReaderTest::rowsWithOtherCells()
+{
+    // Two wide cells, then three narrow shaded ones, then a cell merged across
+    // two and one merged down, then cells on other boundaries.
+    QTextDocument document;
+    rtf::readRtf(
+        wrap("\\trowd\\cellx3000\\cellx6000\\intbl H1\\cell H2\\cell\\row"
+             "\\trowd\\clcbpat1\\cellx2000\\cellx4000\\cellx6000\\intbl a\\cell b\\cell "
+             "c\\cell\\row"
+             "\\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\clvmgf\\cellx6000\\intbl "
+             "wide\\cell\\cell tall\\cell\\row"
+             "\\trowd\\cellx2000\\cellx4000\\clvmrg\\cellx6000\\intbl x\\cell y\\cell\\cell\\row"),
+        &document);
+    QTextTable *table = firstTable(document);
+    QVERIFY(table);
+    QCOMPARE(table->rows(), 4);
+    QCOMPARE(table->columns(), 4); // boundaries at 2000, 3000, 4000 and 6000
+    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    QCOMPARE(widths.size(), 4);
+    QCOMPARE(widths[0].rawValue(), 2000 * 100.0 / 6000);
+    QCOMPARE(widths[1].rawValue(), 1000 * 100.0 / 6000);
+    struct Expected
+    {
+        int row, column, columnSpan, rowSpan;
+        QString text;
+    };
+    const QList<Expected> cells{
+        {0, 0, 2, 1, QStringLiteral("H1")},   {0, 2, 2, 1, QStringLiteral("H2")},
+        {1, 0, 1, 1, QStringLiteral("a")},    {1, 1, 2, 1, QStringLiteral("b")},
+        {1, 3, 1, 1, QStringLiteral("c")},    {2, 0, 3, 1, QStringLiteral("wide")},
+        {2, 3, 1, 2, QStringLiteral("tall")}, {3, 1, 2, 1, QStringLiteral("y")}};
+    for (const Expected &e : cells) {
+        const QTextTableCell cell = table->cellAt(e.row, e.column);
+        QCOMPARE(cell.column(), e.column);
+        QCOMPARE(cell.columnSpan(), e.columnSpan);
+        QCOMPARE(cell.rowSpan(), e.rowSpan);
+        QCOMPARE(cellText(table, e.row, e.column), e.text);
+    }
+    QCOMPARE(table->cellAt(1, 0).format().background().color(), QColor(Qt::red));
+    QCOMPARE(table->cellAt(1, 3).format().background().style(), Qt::NoBrush);
+}
+
 void RtfReaderTest::nestedTableKeepsText()
 {
     const QByteArray body =
         "\\trowd\\cellx3000\\cellx6000\\pard\\intbl outer1\\cell\\pard\\intbl\\itap2 in1\\nestcell "
-        "in2\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{"
+        "in2\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000 props\\nestrow}{"
         "\\nonesttables\\par}"
         "\\pard\\intbl\\itap1 tail\\cell\\row\\pard end";
     QTextDocument document;
     rtf::readRtf(wrap(body), &document);
     const QString text = document.toPlainText().simplified();
-    QCOMPARE(text, QStringLiteral("outer1 in1 in2 tail end"));
+    QCOMPARE(text, QStringLiteral("outer1 in1 in2 props tail end"));
     QTextTable *table = firstTable(document);
     QVERIFY(table);
     QCOMPARE(table->columns(), 2);

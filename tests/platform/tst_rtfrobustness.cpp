@@ -46,6 +46,7 @@ private slots:
     void brokenEscapes_data();
     void brokenEscapes();
     void cellFloodIsCapped();
+    void raggedRowsStayWithinTheColumnCap();
     void hugePictureGoalIsCapped();
     void randomBytesAfterHeader();
 };
@@ -164,6 +165,31 @@ void RtfRobustnessTest::cellFloodIsCapped()
     QCOMPARE(table->rows(), 1);
     QCOMPARE(table->columns(), 64);
     QCOMPARE(document.toPlainText().count(QLatin1Char('x')), 5000);
+}
+
+void RtfRobustnessTest::raggedRowsStayWithinTheColumnCap()
+{
+    // Every row has cells on boundaries no other row has, some backwards,
+    // some merged into nothing, some merged down past the table's start.
+    std::mt19937 random(18);
+    QByteArray rtf = "{\\rtf1 ";
+    for (int row = 0; row < 300; ++row) {
+        rtf += "\\trowd";
+        for (int cell = 0; cell < 1 + int(random() % 70); ++cell) {
+            static const char *flags[] = {"", "\\clmrg", "\\clvmrg", "\\clmgf", ""};
+            rtf += flags[random() % 5] + QByteArray("\\cellx") +
+                   QByteArray::number(int(random() % 20000) - 1000);
+        }
+        rtf += "\\intbl " + QByteArray("t\\cell ").repeated(int(random() % 80)) + "\\row ";
+    }
+    QTextDocument document;
+    rtf::readRtf(rtf + "}", &document);
+    QTextTable *table = nullptr;
+    for (QTextFrame *frame : document.rootFrame()->childFrames())
+        table = table ? table : qobject_cast<QTextTable *>(frame);
+    QVERIFY(table);
+    QVERIFY(table->columns() <= 64);
+    QCOMPARE(table->rows(), 300);
 }
 
 void RtfRobustnessTest::hugePictureGoalIsCapped()

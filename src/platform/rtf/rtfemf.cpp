@@ -573,7 +573,8 @@ bool EmfPlayer::bitmapRecord(quint32 type, const ByteReader &r)
 
 QImage renderEnhancedMetafile(QByteArrayView data, QSize size)
 {
-    if (size.isEmpty())
+    const ByteReader bytes(data);
+    if (size.isEmpty() || bytes.u32(0) != Header || bytes.u32(40) != Signature)
         return {};
     MetafileCanvas canvas(size);
     if (!EmfPlayer(data, canvas).play())

@@ -68,6 +68,11 @@ private:
     bool breakWord(Keyword keyword);
     bool specialCharacterWord(Keyword keyword, const Token &token);
     bool tableWord(Keyword keyword, const Token &token);
+    bool cellWord(Keyword keyword, const Token &token);
+    bool borderWord(Keyword keyword, const Token &token);
+    bool borderLineWord(Keyword keyword, const Token &token);
+    BorderLine *currentBorder();
+    void updateTextWidth();
     bool pictureWord(Keyword keyword, const Token &token);
     void documentWord(Keyword keyword, const Token &token);
     void controlSymbol(unsigned char symbol);
@@ -111,6 +116,11 @@ private:
     bool m_colourGiven = false;
     Picture m_picture;
     RowDefinition m_row;
+    CellDefinition m_cell; // the cell whose \cellx is still to come
+    int m_borderSide = -1; // 0-3 a side of m_cell, 4-9 a side of m_row
+    int m_paperWidth = 12240;
+    int m_marginLeft = 1800;
+    int m_marginRight = 1800;
     QByteArray m_shapePropertyName;
     bool m_shapeShown = false; // the current shape showed its picture or text
 
@@ -366,6 +376,7 @@ bool Reader::paragraphWord(Keyword keyword, const Token &token)
     const int twips = clampTwips(token.parameter);
     switch (keyword) {
     case Keyword::ParagraphDefault:
+        m_borderSide = -1;
         m_placeChanged = m_placeChanged || p.inTable;
         p = ParagraphProperties();
         break;
@@ -449,7 +460,7 @@ bool Reader::breakWord(Keyword keyword)
         return true;
     case Keyword::Cell:
         flushBytes();
-        m_builder.endCell(blockFormat(paragraph()));
+        m_builder.endCell(blockFormat(paragraph()), m_row);
         m_placeChanged = true;
         return true;
     case Keyword::Row:
@@ -549,22 +560,105 @@ bool Reader::tableWord(Keyword keyword, const Token &token)
     switch (keyword) {
     case Keyword::RowDefaults:
         m_row = RowDefinition();
+        m_cell = CellDefinition();
+        m_borderSide = -1;
         return true;
     case Keyword::CellEdge:
-        if (m_row.cellRightEdges.size() < MaxCells)
-            m_row.cellRightEdges.append(clampTwips(token.parameter));
+        m_cell.rightEdge = clampTwips(token.parameter);
+        if (m_row.cells.size() < MaxCells)
+            m_row.cells.append(m_cell);
+        m_cell = CellDefinition();
+        m_borderSide = -1;
         return true;
     case Keyword::RowGap:
         m_row.gap = clampTwips(token.parameter);
         return true;
+    case Keyword::RowLeft:
+        m_row.left = clampTwips(token.parameter);
+        return true;
     default:
         break;
     }
-    if (token.text.startsWith("clbrdr") || token.text.startsWith("trbrdr")) {
-        m_row.borders = true;
-        return true;
+    return cellWord(keyword, token) || borderWord(keyword, token);
+}
+
+bool Reader::cellWord(Keyword keyword, const Token &token)
+{
+    switch (keyword) {
+    case Keyword::CellMergeFirst:
+        m_cell.mergeFirst = true;
+        break;
+    case Keyword::CellMerge:
+        m_cell.merged = true;
+        break;
+    case Keyword::CellVerticalMergeFirst:
+        m_cell.verticalFirst = true;
+        break;
+    case Keyword::CellVerticalMerge:
+        m_cell.verticallyMerged = true;
+        break;
+    case Keyword::CellShading:
+        m_cell.shading = colour(token.parameter);
+        break;
+    default:
+        return false;
     }
-    return false;
+    return true;
+}
+
+// A border word names a side; the \brdr words after it describe its line.
+bool Reader::borderWord(Keyword keyword, const Token &token)
+{
+    switch (keyword) {
+    case Keyword::CellBorderTop:
+    case Keyword::CellBorderLeft:
+    case Keyword::CellBorderBottom:
+    case Keyword::CellBorderRight:
+        m_borderSide = int(keyword) - int(Keyword::CellBorderTop);
+        break;
+    case Keyword::RowBorder:
+        m_borderSide = 4 + int(QByteArrayView("tlbrhv").indexOf(token.text.back()));
+        break;
+    default:
+        if (m_borderSide < 0)
+            return false;
+        return borderLineWord(keyword, token);
+    }
+    if (BorderLine *line = currentBorder())
+        *line = BorderLine{true, 0, {}};
+    return true;
+}
+
+bool Reader::borderLineWord(Keyword keyword, const Token &token)
+{
+    BorderLine *line = currentBorder();
+    if (!line)
+        return false;
+    switch (keyword) {
+    case Keyword::BorderNone:
+        line->present = false;
+        break;
+    case Keyword::BorderStyle:
+        break;
+    case Keyword::BorderWidth:
+        line->width = qBound(0, token.parameter, 255);
+        break;
+    case Keyword::BorderColour:
+        line->colour = colour(token.parameter);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+BorderLine *Reader::currentBorder()
+{
+    if (m_borderSide >= 0 && m_borderSide < 4)
+        return &m_cell.borders[m_borderSide];
+    if (m_borderSide >= 4 && m_borderSide < 10)
+        return &m_row.rowBorders[m_borderSide - 4];
+    return nullptr;
 }
 
 bool Reader::pictureWord(Keyword keyword, const Token &token)
@@ -652,6 +746,18 @@ void Reader::documentWord(Keyword keyword, const Token &token)
     case Keyword::FontCodePage:
         m_fontEntry.codePage = qMax(0, token.parameter);
         break;
+    case Keyword::PaperWidth:
+        m_paperWidth = qBound(1440, token.parameter, MaxTwips);
+        updateTextWidth();
+        break;
+    case Keyword::MarginLeft:
+        m_marginLeft = qBound(0, token.parameter, MaxTwips);
+        updateTextWidth();
+        break;
+    case Keyword::MarginRight:
+        m_marginRight = qBound(0, token.parameter, MaxTwips);
+        updateTextWidth();
+        break;
     case Keyword::Red:
         m_colour.setRed(qBound(0, token.parameter, 255));
         m_colourGiven = true;
@@ -667,6 +773,11 @@ void Reader::documentWord(Keyword keyword, const Token &token)
     default:
         break;
     }
+}
+
+void Reader::updateTextWidth()
+{
+    m_builder.setTextWidth(qMax(720, m_paperWidth - m_marginLeft - m_marginRight));
 }
 
 void Reader::controlSymbol(unsigned char symbol)
@@ -821,7 +932,7 @@ void Reader::place()
     if (!m_placeChanged)
         return;
     flushBytes();
-    m_builder.beginContent(paragraph().inTable);
+    m_builder.beginContent(paragraph().inTable, m_row);
     m_placeChanged = false;
 }
 

@@ -441,8 +441,10 @@ void WmfPlayer::patternOnly(const ByteReader &r, quint32 rop)
 
 QImage renderWindowsMetafile(QByteArrayView data, QSize size)
 {
-    if (size.isEmpty())
-        return {};
+    const ByteReader bytes(data);
+    const qint64 header = bytes.u32(0) == PlaceableKey ? PlaceableSize : 0;
+    if (size.isEmpty() || bytes.u16(header + 2) != HeaderSize / 2)
+        return {}; // not worth a canvas
     MetafileCanvas canvas(size);
     canvas.setWindowExt(QSizeF(size));
     if (!WmfPlayer(data, canvas).play())
