@@ -1,6 +1,7 @@
 #include "platform/rtf/rtfreader.h"
 
 #include <QBuffer>
+#include <QFontInfo>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -72,6 +73,10 @@ private slots:
     void destinationsAreSkipped_data();
     void destinationsAreSkipped();
     void fontsAndSizes();
+    void missingFontsFallBack_data();
+    void missingFontsFallBack();
+    void symbolFonts_data();
+    void symbolFonts();
     void boldItalicUnderlineStrike();
     void colours();
     void superAndSubscript();
@@ -160,13 +165,80 @@ void RtfReaderTest::fontsAndSizes()
 {
     QTextDocument document;
     rtf::readRtf(wrap("serif {\\f1\\fs36 sans} \\fs17 small"), &document);
-    QCOMPARE(formatOf(document, QStringLiteral("serif")).fontFamilies().toStringList(),
-             QStringList{QStringLiteral("Times New Roman")});
+    QCOMPARE(formatOf(document, QStringLiteral("serif")).fontFamilies().toStringList().first(),
+             QStringLiteral("Times New Roman"));
     QCOMPARE(formatOf(document, QStringLiteral("serif")).fontPointSize(), 12.0);
-    QCOMPARE(formatOf(document, QStringLiteral("sans")).fontFamilies().toStringList(),
-             QStringList{QStringLiteral("Arial")});
+    QCOMPARE(formatOf(document, QStringLiteral("sans")).fontFamilies().toStringList().first(),
+             QStringLiteral("Arial"));
     QCOMPARE(formatOf(document, QStringLiteral("sans")).fontPointSize(), 18.0);
     QCOMPARE(formatOf(document, QStringLiteral("small")).fontPointSize(), 8.5);
+}
+
+void RtfReaderTest::missingFontsFallBack_data()
+{
+    QTest::addColumn<QByteArray>("font");
+    QTest::addColumn<QString>("shownAs");
+    QTest::newRow("metric twin") << QByteArray("\\froman Times New Roman")
+                                 << QStringLiteral("Liberation Serif");
+    QTest::newRow("Calibri") << QByteArray("\\fswiss Calibri") << QStringLiteral("Carlito");
+    QTest::newRow("Cambria") << QByteArray("\\froman Cambria") << QStringLiteral("Caladea");
+    QTest::newRow("code-page suffix")
+        << QByteArray("\\fswiss\\fcharset238 Arial CE") << QStringLiteral("Liberation Sans");
+    QTest::newRow("Cyrillic suffix") << QByteArray("\\fmodern\\fcharset204 Courier New Cyr")
+                                     << QStringLiteral("Liberation Mono");
+    QTest::newRow("family hint") << QByteArray("\\fswiss Zarvick Grotesk")
+                                 << QStringLiteral("Liberation Sans");
+    QTest::newRow("panose of a serif")
+        << QByteArray("\\fnil{\\*\\panose 02040503050406030204}Zarvick Book")
+        << QStringLiteral("Liberation Serif");
+    QTest::newRow("panose of a fixed pitch")
+        << QByteArray("\\fnil{\\*\\panose 020b0609020204030204}Zarvick Type")
+        << QStringLiteral("Liberation Mono");
+}
+
+void RtfReaderTest::missingFontsFallBack()
+{
+    QFETCH(QByteArray, font);
+    QFETCH(QString, shownAs);
+    QTextDocument document;
+    rtf::readRtf("{\\rtf1{\\fonttbl{\\f0" + font + ";}}\\f0 text}", &document);
+    const QTextCharFormat format = formatOf(document, QStringLiteral("text"));
+    QVERIFY(format.fontFamilies().toStringList().contains(shownAs));
+    QCOMPARE(QFontInfo(format.font()).family(), shownAs);
+}
+
+void RtfReaderTest::symbolFonts_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Symbol letters")
+        << QByteArray("\\f2 a b g D \\'b7") << QStringLiteral("\u03b1 \u03b2 \u03b3 \u0394 \u2022");
+    QTest::newRow("private-use codes")
+        << QByteArray("\\f2\\u-3999?\\u61617?") << QStringLiteral("\u03b1\u00b1");
+    QTest::newRow("Wingdings") << QByteArray("\\f3 J\\'fc") << QStringLiteral("\u263a\u2713");
+    QTest::newRow("other fonts keep letters")
+        << QByteArray("\\f0 a\\u61514?") << QStringLiteral("a\uf04a");
+    QTest::newRow("list bullet")
+        << QByteArray("{\\pntext\\f2\\'b7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'b7}}item")
+        << QStringLiteral("\u2022\titem");
+    QTest::newRow("SYMBOL field")
+        << QByteArray(
+               "({\\field{\\*\\fldinst SYMBOL 74 \\\\f \"Wingdings\" \\\\s 12}{\\fldrslt\\f3 J}})")
+        << QStringLiteral("(\u263a)");
+    QTest::newRow("SYMBOL field in hex")
+        << QByteArray("{\\field{\\*\\fldinst SYMBOL 0x61 \\\\f Symbol}{\\fldrslt }}")
+        << QStringLiteral("\u03b1");
+    QTest::newRow("other fields show their result")
+        << QByteArray("{\\field{\\*\\fldinst PAGE}{\\fldrslt 7}}") << QStringLiteral("7");
+}
+
+void RtfReaderTest::symbolFonts()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, expected);
+    const QByteArray fonts = "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times New Roman;}"
+                             "{\\f2\\froman\\fcharset2 Symbol;}{\\f3\\fnil\\fcharset2 Wingdings;}}";
+    QCOMPARE(plain(fonts + body + "}"), expected);
 }
 
 void RtfReaderTest::boldItalicUnderlineStrike()
@@ -232,7 +304,7 @@ void RtfReaderTest::plainResetsCharacterFormat()
     QTextDocument document;
     rtf::readRtf(wrap("\\f1\\fs40\\b\\i\\ul\\cf1 styled\\plain  plain"), &document);
     const QTextCharFormat format = formatOf(document, QStringLiteral("plain"));
-    QCOMPARE(format.fontFamilies().toStringList(), QStringList{QStringLiteral("Times New Roman")});
+    QCOMPARE(format.fontFamilies().toStringList().first(), QStringLiteral("Times New Roman"));
     QCOMPARE(format.fontPointSize(), 12.0);
     QVERIFY(format.fontWeight() != QFont::Bold && !format.fontItalic());
     QCOMPARE(format.underlineStyle(), QTextCharFormat::NoUnderline);

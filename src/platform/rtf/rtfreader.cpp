@@ -2,15 +2,18 @@
 
 #include "platform/rtf/rtfbuilder.h"
 #include "platform/rtf/rtfcharset.h"
+#include "platform/rtf/rtffonts.h"
 #include "platform/rtf/rtfkeywords.h"
 #include "platform/rtf/rtfpicture.h"
 #include "platform/rtf/rtfstate.h"
+#include "platform/rtf/rtfsymbolfonts.h"
 #include "platform/rtf/rtftokenizer.h"
 #include "platform/twips.h"
 
 #include <QColor>
 #include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextDocument>
 
@@ -33,7 +36,64 @@ struct FontEntry
 {
     QString name;
     int codePage = 0;
+    FontKind kind = FontKind::Unknown;
+    SymbolFont symbol = SymbolFont::None;
+    QStringList families; // best first, for a missing font a like one
 };
+
+constexpr int MaxFieldInstruction = 4096;
+
+// The character of a SYMBOL field: "SYMBOL 74 \f "Wingdings" \s 12".
+struct FieldSymbol
+{
+    QString text;
+    qreal points = 0;
+};
+
+FontKind fontKindFor(QByteArrayView familyWord)
+{
+    if (familyWord == "froman")
+        return FontKind::Roman;
+    if (familyWord == "fswiss")
+        return FontKind::Swiss;
+    if (familyWord == "fmodern")
+        return FontKind::Modern;
+    if (familyWord == "fscript")
+        return FontKind::Script;
+    if (familyWord == "fdecor")
+        return FontKind::Decor;
+    return FontKind::Unknown;
+}
+
+FieldSymbol symbolField(const QString &instruction, SymbolFont currentFont)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        R"re(^\s*SYMBOL\s+(0x[0-9a-fA-F]+|\d+)((?:\s+\\[a-z](?:\s+(?:"[^"]*"|[^\s\\]+))?)*))re"));
+    const QRegularExpressionMatch match = pattern.match(instruction);
+    if (!match.hasMatch())
+        return {};
+    bool ok = false;
+    const uint code = match.captured(1).toUInt(&ok, 0);
+    if (!ok || code == 0 || code > 0xffff)
+        return {};
+    const QString switches = match.captured(2);
+    static const QRegularExpression font(QStringLiteral(R"re(\\f\s+(?:"([^"]*)"|([^\s\\]+)))re"));
+    static const QRegularExpression size(QStringLiteral(R"(\\s\s+(\d+))"));
+    const QRegularExpressionMatch fontMatch = font.match(switches);
+    const SymbolFont symbol = fontMatch.hasMatch()
+                                  ? symbolFontFor(fontMatch.captured(1) + fontMatch.captured(2))
+                                  : currentFont;
+    FieldSymbol result;
+    if (switches.contains(QLatin1String("\\u")) || symbol == SymbolFont::None)
+        result.text = code <= 0xff && !switches.contains(QLatin1String("\\u"))
+                          ? CodePageDecoder().decode(DefaultCodePage, QByteArray(1, char(code)))
+                          : QString(QChar(char16_t(code)));
+    else
+        result.text = symbolCharacter(symbol, code);
+    if (const QRegularExpressionMatch sizeMatch = size.match(switches); sizeMatch.hasMatch())
+        result.points = qBound(1, sizeMatch.captured(1).toInt(), 1638);
+    return result;
+}
 
 int clampTwips(int value)
 {
@@ -81,6 +141,9 @@ private:
     void fontTableText(QByteArrayView bytes);
     void colourTableText(QByteArrayView bytes);
     void appendCharacter(char16_t c);
+    void appendString(const QString &text);
+    SymbolFont currentSymbolFont() const;
+    void finishFieldInstruction();
 
     void prepareText();
     void flushBytes();
@@ -122,6 +185,9 @@ private:
     int m_marginLeft = 1800;
     int m_marginRight = 1800;
     QByteArray m_shapePropertyName;
+    QByteArray m_fieldInstruction;
+    bool m_fieldResultShown = false; // a SYMBOL field showed its character itself
+    QByteArray m_panose;
     bool m_shapeShown = false; // the current shape showed its picture or text
 
     QByteArray m_bytes; // text not yet decoded, all of one code page
@@ -201,6 +267,9 @@ bool Reader::closeGroup()
     m_stack.pop_back();
     if (closed.destination == Destination::FontTable)
         commitFont();
+    if (closed.destination == Destination::FieldInstruction &&
+        state().destination != Destination::FieldInstruction)
+        finishFieldInstruction();
     if (closed.destination == Destination::Picture && state().destination != Destination::Picture)
         finishPicture(closed.chars.hidden);
     m_formatChanged = m_formatChanged || !(closed.chars == chars());
@@ -252,6 +321,21 @@ bool Reader::destinationWord(Keyword keyword, bool starred)
         return true;
     case Keyword::Shape:
         m_shapeShown = false;
+        return true;
+    case Keyword::Field:
+        m_fieldResultShown = false;
+        return true;
+    case Keyword::FieldInstruction:
+        destination = Destination::FieldInstruction;
+        m_fieldInstruction.clear();
+        return true;
+    case Keyword::FieldResult:
+        if (std::exchange(m_fieldResultShown, false))
+            break;
+        return true;
+    case Keyword::Panose:
+        destination = Destination::Panose;
+        m_panose.clear();
         return true;
     case Keyword::ShapeInstructions:
         destination = Destination::ShapeInstructions;
@@ -541,8 +625,14 @@ bool Reader::specialCharacterWord(Keyword keyword, const Token &token)
         appendCharacter(u'\u200f');
         break;
     case Keyword::Unicode: {
-        const int value = token.parameter < 0 ? token.parameter + 0x10000 : token.parameter;
-        appendCharacter(char16_t(qBound(0, value, 0xffff)));
+        const int value =
+            qBound(0, token.parameter < 0 ? token.parameter + 0x10000 : token.parameter, 0xffff);
+        const SymbolFont symbol = currentSymbolFont();
+        // Word writes a symbol font's characters at their private-use codes.
+        if (symbol != SymbolFont::None && value >= 0xf020 && value <= 0xf0ff)
+            appendString(symbolCharacter(symbol, uint(value)));
+        else
+            appendCharacter(char16_t(value));
         m_fallbackToSkip = state().unicodeSkip;
         break;
     }
@@ -743,6 +833,9 @@ void Reader::documentWord(Keyword keyword, const Token &token)
     case Keyword::FontCharset:
         m_fontEntry.codePage = codePageForCharset(token.parameter);
         break;
+    case Keyword::FontFamily:
+        m_fontEntry.kind = fontKindFor(token.text);
+        break;
     case Keyword::FontCodePage:
         m_fontEntry.codePage = qMax(0, token.parameter);
         break;
@@ -825,6 +918,10 @@ void Reader::textBytes(QByteArrayView bytes)
     case Destination::Text:
         if (chars().hidden)
             return;
+        if (const SymbolFont symbol = currentSymbolFont(); symbol != SymbolFont::None) {
+            appendString(symbolText(symbol, bytes));
+            return;
+        }
         prepareText();
         if (currentCodePage() != m_bytesCodePage) {
             flushBytes();
@@ -840,6 +937,14 @@ void Reader::textBytes(QByteArrayView bytes)
         break;
     case Destination::Picture:
         m_picture.hex.append(bytes);
+        break;
+    case Destination::FieldInstruction:
+        if (m_fieldInstruction.size() < MaxFieldInstruction)
+            m_fieldInstruction.append(bytes.first(
+                qMin<qsizetype>(bytes.size(), MaxFieldInstruction - m_fieldInstruction.size())));
+        break;
+    case Destination::Panose:
+        m_panose.append(bytes.first(qMin<qsizetype>(bytes.size(), 64)));
         break;
     case Destination::ShapePropertyName:
         m_shapePropertyName.append(bytes.trimmed());
@@ -878,11 +983,54 @@ void Reader::commitFont()
             .decode(m_fontEntry.codePage ? m_fontEntry.codePage : m_documentCodePage, m_fontName)
             .trimmed();
     if (m_fontBeingRead >= 0 && (!name.isEmpty() || !m_fonts.contains(m_fontBeingRead))) {
-        m_fonts.insert(m_fontBeingRead, FontEntry{name, m_fontEntry.codePage});
+        FontEntry entry = m_fontEntry;
+        entry.name = name;
+        if (entry.kind == FontKind::Unknown)
+            entry.kind = fontKindFromPanose(m_panose);
+        entry.symbol = symbolFontFor(name);
+        // Symbol fonts' characters are shown as Unicode, from a font that has them.
+        entry.families = entry.symbol != SymbolFont::None
+                             ? QStringList{name, QStringLiteral("DejaVu Sans")}
+                             : fontFamiliesFor(name, entry.kind);
+        m_fonts.insert(m_fontBeingRead, entry);
         m_formatChanged = true;
     }
     m_fontName.clear();
+    m_panose.clear();
     m_fontEntry = FontEntry();
+}
+
+void Reader::appendString(const QString &text)
+{
+    if (state().destination != Destination::Text || chars().hidden)
+        return;
+    prepareText();
+    flushBytes();
+    m_builder.appendText(text);
+}
+
+SymbolFont Reader::currentSymbolFont() const
+{
+    const auto font = m_fonts.constFind(m_stack.back().chars.font);
+    return font != m_fonts.cend() ? font->symbol : SymbolFont::None;
+}
+
+void Reader::finishFieldInstruction()
+{
+    const FieldSymbol symbol =
+        symbolField(QString::fromLatin1(m_fieldInstruction), currentSymbolFont());
+    if (symbol.text.isEmpty() || state().destination != Destination::Text || chars().hidden)
+        return;
+    prepareText();
+    flushBytes();
+    if (symbol.points > 0) {
+        QTextCharFormat format = charFormat();
+        format.setFontPointSize(symbol.points);
+        m_builder.setCharFormat(format);
+        m_formatChanged = true;
+    }
+    m_builder.appendText(symbol.text);
+    m_fieldResultShown = true;
 }
 
 void Reader::appendCharacter(char16_t c)
@@ -962,8 +1110,10 @@ QTextCharFormat Reader::charFormat() const
     const CharacterProperties &c = m_stack.back().chars;
     QTextCharFormat format;
     const auto font = m_fonts.constFind(c.font);
-    if (font != m_fonts.cend() && !font->name.isEmpty())
-        format.setFontFamilies({font->name});
+    if (font != m_fonts.cend() && !font->name.isEmpty()) {
+        format.setFontFamilies(font->families);
+        format.setFontStyleHint(styleHintFor(font->kind));
+    }
     format.setFontPointSize(c.halfPoints / 2.0);
     if (c.bold)
         format.setFontWeight(QFont::Bold);

@@ -16,6 +16,8 @@ enum class Destination
     IgnoreText,
     ShapeInstructions, // text is ignored; the shape's picture is shown
     ShapePropertyName,
+    FieldInstruction,
+    Panose,
 };
 
 struct CharacterProperties
