@@ -1,10 +1,13 @@
 #include "platform/richtextbox.h"
 
 #include "platform/rtf/rtfreader.h"
+#include "platform/rtf/rtftabs.h"
 #include "platform/twips.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTextDocument>
 
 namespace gallerion {
@@ -30,7 +33,29 @@ bool RichTextBox::setFileName(const QString &nativePath, QString *error)
     if (old && old->parent() == this)
         delete old;
     m_fileName = nativePath;
+    fitTabStops();
     return true;
+}
+
+void RichTextBox::fitTabStops()
+{
+    rtf::fitTabStops(document(), viewport()->width() - 2 * document()->documentMargin());
+}
+
+void RichTextBox::resizeEvent(QResizeEvent *event)
+{
+    QTextEdit::resizeEvent(event);
+    fitTabStops();
+}
+
+// Qt draws no tab leaders; they go over the text it drew.
+void RichTextBox::paintEvent(QPaintEvent *event)
+{
+    QTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    const QPointF scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    painter.translate(-scrolled);
+    rtf::drawTabLeaders(&painter, *document(), QRectF(event->rect()).translated(scrolled));
 }
 
 void RichTextBox::setTwipsGeometry(int left, int top, int width, int height)

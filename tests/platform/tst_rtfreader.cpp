@@ -1,4 +1,5 @@
 #include "platform/rtf/rtfreader.h"
+#include "platform/rtf/rtftabs.h"
 
 #include <QBuffer>
 #include <QFontInfo>
@@ -85,6 +86,8 @@ private slots:
     void hiddenTextIsDropped();
     void paragraphAlignmentAndIndents();
     void spacingAndTabStops();
+    void tabStopsFromTheMargin_data();
+    void tabStopsFromTheMargin();
     void pardResetsParagraphFormat();
     void pageBreakStartsNewPage();
     void codePages_data();
@@ -368,6 +371,41 @@ void RtfReaderTest::spacingAndTabStops()
     QCOMPARE(second.lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
     QCOMPARE(second.lineHeight(), 150.0);
     QVERIFY(second.tabPositions().isEmpty());
+}
+
+void RtfReaderTest::tabStopsFromTheMargin_data()
+{
+    QTest::addColumn<QByteArray>("paragraph");
+    QTest::addColumn<QList<qreal>>("positions");
+    QTest::addColumn<QList<int>>("leaders");
+    // Qt measures from where the first line starts; the document from the margin.
+    QTest::newRow("indented") << QByteArray("\\li720\\tqr\\tldot\\tx9072") << QList<qreal>{556.8}
+                              << QList<int>{1};
+    QTest::newRow("hanging indent is a stop")
+        << QByteArray("\\fi-360\\li360") << QList<qreal>{24} << QList<int>{};
+    QTest::newRow("hanging with its own stop")
+        << QByteArray("\\fi-360\\li360\\tx360\\tlhyph\\tx2000") << QList<qreal>{24, 2000.0 / 15}
+        << QList<int>{0, 2};
+    QTest::newRow("stops before the line start go")
+        << QByteArray("\\li1440\\tx720\\tlul\\tqc\\tx2160") << QList<qreal>{48} << QList<int>{3};
+}
+
+void RtfReaderTest::tabStopsFromTheMargin()
+{
+    QFETCH(QByteArray, paragraph);
+    QFETCH(QList<qreal>, positions);
+    QFETCH(QList<int>, leaders);
+    QTextDocument document;
+    rtf::readRtf(wrap("\\pard" + paragraph + " a\\tab b\\par"), &document);
+    const QTextBlockFormat format = blockOf(document, QStringLiteral("a"));
+    QList<qreal> found;
+    for (const QTextOption::Tab &tab : format.tabPositions())
+        found.append(tab.position);
+    QCOMPARE(found, positions);
+    QList<int> foundLeaders;
+    for (const QVariant &leader : format.property(rtf::TabLeadersProperty).toList())
+        foundLeaders.append(leader.toInt());
+    QCOMPARE(foundLeaders, leaders);
 }
 
 void RtfReaderTest::pardResetsParagraphFormat()

@@ -50,6 +50,14 @@ DocumentBuilder::DocumentBuilder(QTextDocument *document)
     // One edit for the whole load: without it the document rescans all its
     // frames after every table change, which makes many tables quadratic.
     m_editBlock.beginEditBlock();
+    setDefaultTabStop(720);
+}
+
+void DocumentBuilder::setDefaultTabStop(int twips)
+{
+    QTextOption option = m_document->defaultTextOption();
+    option.setTabStopDistance(twips / qreal(TwipsPerPixel));
+    m_document->setDefaultTextOption(option);
 }
 
 void DocumentBuilder::beginContent(bool inTable, const RowDefinition &row)

@@ -23,6 +23,8 @@ public:
 
     // Table widths are shares of this page width, in twips.
     void setTextWidth(int twips) { m_textWidth = qMax(1, twips); }
+    // Tabs past the last tab stop go to multiples of this, in twips.
+    void setDefaultTabStop(int twips);
     // Places the cursor for content of a paragraph that is, or is not, in a
     // table; a new table row takes its cells from row.
     void beginContent(bool inTable, const RowDefinition &row);

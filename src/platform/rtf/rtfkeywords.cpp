@@ -86,6 +86,7 @@ constexpr Entry entries[] = {
     {"datafield", Keyword::Skip},
     {"datastore", Keyword::Skip},
     {"deff", Keyword::DefaultFont},
+    {"deftab", Keyword::DefaultTab},
     {"dibitmap", Keyword::PictBitmap},
     {"dn", Keyword::Down},
     {"do", Keyword::Skip},

@@ -113,6 +113,7 @@ enum class Keyword
     Footnote,
     FootnoteMark,
     PaperWidth,
+    DefaultTab,
     MarginLeft,
     MarginRight,
     TabLeaderDots,

@@ -509,6 +509,18 @@ bool Reader::paragraphWord(Keyword keyword, const Token &token)
     case Keyword::TabStop:
         addTabStop(twips);
         break;
+    case Keyword::TabLeaderDots:
+        p.nextLeader = TabLeader::Dots;
+        break;
+    case Keyword::TabLeaderHyphens:
+        p.nextLeader = TabLeader::Hyphens;
+        break;
+    case Keyword::TabLeaderLine:
+        p.nextLeader = TabLeader::Line;
+        break;
+    case Keyword::TabLeaderEquals:
+        p.nextLeader = TabLeader::Equals;
+        break;
     case Keyword::InTable:
         m_placeChanged = m_placeChanged || !p.inTable;
         p.inTable = true;
@@ -522,13 +534,10 @@ bool Reader::paragraphWord(Keyword keyword, const Token &token)
 void Reader::addTabStop(int twips)
 {
     ParagraphProperties &p = paragraph();
-    if (p.tabs.size() < MaxTabStops) {
-        const QChar delimiter =
-            p.nextTabType == QTextOption::DelimiterTab ? QLatin1Char('.') : QChar();
-        p.tabs.append(
-            QTextOption::Tab(qMax(0, twips) / qreal(TwipsPerPixel), p.nextTabType, delimiter));
-    }
+    if (p.tabs.size() < MaxTabStops)
+        p.tabs.append(TabStop{qMax(0, twips), p.nextTabType, p.nextLeader});
     p.nextTabType = QTextOption::LeftTab;
+    p.nextLeader = TabLeader::None;
 }
 
 bool Reader::breakWord(Keyword keyword)
@@ -838,6 +847,9 @@ void Reader::documentWord(Keyword keyword, const Token &token)
         break;
     case Keyword::FontCodePage:
         m_fontEntry.codePage = qMax(0, token.parameter);
+        break;
+    case Keyword::DefaultTab:
+        m_builder.setDefaultTabStop(qBound(60, token.parameter, MaxTwips));
         break;
     case Keyword::PaperWidth:
         m_paperWidth = qBound(1440, token.parameter, MaxTwips);

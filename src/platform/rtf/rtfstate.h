@@ -4,6 +4,8 @@
 #include <QTextCharFormat>
 #include <QTextOption>
 
+#include "platform/rtf/rtftabs.h"
+
 namespace gallerion::rtf {
 
 // Where the text of the current group goes.
@@ -48,8 +50,9 @@ struct ParagraphProperties
     int lineSpacing = 0; // \sl: > 0 at least, < 0 exactly, 0 single
     bool lineMultiple = false;
     bool inTable = false;
-    QList<QTextOption::Tab> tabs;
+    QList<TabStop> tabs;
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
+    TabLeader nextLeader = TabLeader::None;
 };
 
 // Everything a group restores when it closes.
