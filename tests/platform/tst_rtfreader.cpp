@@ -105,6 +105,7 @@ private slots:
     void metafileBecomesBlankOfGoalSize();
     void binaryPictureData();
     void plainTextFallback();
+    void footnotesFollowTheText();
     void binaryDataFails();
 };
 
@@ -143,7 +144,6 @@ void RtfReaderTest::destinationsAreSkipped_data()
     QTest::newRow("info") << QByteArray("{\\info{\\title hidden}{\\author hidden}}");
     QTest::newRow("stylesheet") << QByteArray("{\\stylesheet{\\s0 hidden;}{\\s1 hidden;}}");
     QTest::newRow("header and footer") << QByteArray("{\\header hidden}{\\footer hidden}");
-    QTest::newRow("footnote") << QByteArray("{\\footnote hidden}");
     QTest::newRow("generator") << QByteArray("{\\*\\generator hidden;}");
     QTest::newRow("binary inside skipped") << QByteArray("{\\*\\zz \\bin6 }}}{{{ hidden}");
     QTest::newRow("object keeps result")
@@ -687,6 +687,32 @@ void RtfReaderTest::plainTextFallback()
     QCOMPARE(plain("caf\xc3\xa9"), QStringLiteral("caf\u00e9"));
     QCOMPARE(plain("caf\xe9 \x80"), QStringLiteral("caf\u00e9 \u20ac"));
     QCOMPARE(plain("  {\\rtf1 leading blanks}"), QStringLiteral("leading blanks"));
+    // A byte-order mark, stray bytes or UTF-16 in front of the rich text.
+    QCOMPARE(plain("\xef\xbb\xbf{\\rtf1 marked}"), QStringLiteral("marked"));
+    QCOMPARE(plain("From: someone\r\n\r\n{\\rtf1 mailed}"), QStringLiteral("mailed"));
+    QCOMPARE(plain(QByteArray("\xff\xfe{\0\\\0r\0t\0f\0 \0w\0i\0d\0e\0}\0", 22)),
+             QStringLiteral("wide"));
+    // Far into a plain text it is only text.
+    const QByteArray mention = QByteArray(2000, 'x') + "{\\rtf1 y}";
+    QCOMPARE(plain(mention), QString::fromLatin1(mention));
+}
+
+void RtfReaderTest::footnotesFollowTheText()
+{
+    QTextDocument document;
+    rtf::readRtf(
+        wrap("Shark{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Gruber 1982.} and "
+             "ray{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Clark {\\i 1959}.}.\\par "
+             "\\trowd\\cellx2000\\intbl cell{\\super\\chftn}{\\footnote{\\super\\chftn} In a "
+             "table.}\\cell\\row\\pard End."),
+        &document);
+    QCOMPARE(document.toPlainText(),
+             QStringLiteral(
+                 "Shark1 and ray2.\n\ncell3\nEnd.\n\n1 Gruber 1982.\n2 Clark 1959.\n3 In a table."));
+    QCOMPARE(formatOf(document, QStringLiteral("2 Clark")).verticalAlignment(),
+             QTextCharFormat::AlignSuperScript);
+    QVERIFY(formatOf(document, QStringLiteral("1959")).fontItalic());
+    QVERIFY(!document.find(QStringLiteral("In a table")).currentTable());
 }
 
 void RtfReaderTest::binaryDataFails()

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextTable>
 #include <QUrl>
 
@@ -44,8 +45,10 @@ QTextTableCellFormat cellFormat(const RowDefinition &row, qsizetype index)
 
 } // namespace
 
-DocumentBuilder::DocumentBuilder(QTextDocument *document)
-    : m_document(document), m_cursor(document), m_editBlock(document)
+DocumentBuilder::DocumentBuilder(QTextDocument *document, QTextDocument *resources,
+                                 const QString &imagePrefix)
+    : m_document(document), m_resources(resources ? resources : document),
+      m_imagePrefix(imagePrefix), m_cursor(document), m_editBlock(document)
 {
     // One edit for the whole load: without it the document rescans all its
     // frames after every table change, which makes many tables quadratic.
@@ -107,15 +110,15 @@ QString DocumentBuilder::addImageResource(const QImage &image)
 {
     if (image.isNull()) {
         const QString blank = QStringLiteral("rtfpict:blank");
-        if (!m_document->resource(QTextDocument::ImageResource, QUrl(blank)).isValid()) {
+        if (!m_resources->resource(QTextDocument::ImageResource, QUrl(blank)).isValid()) {
             QImage pixel(1, 1, QImage::Format_ARGB32);
             pixel.fill(Qt::transparent);
-            m_document->addResource(QTextDocument::ImageResource, QUrl(blank), pixel);
+            m_resources->addResource(QTextDocument::ImageResource, QUrl(blank), pixel);
         }
         return blank;
     }
-    const QString name = QStringLiteral("rtfpict:%1").arg(++m_images);
-    m_document->addResource(QTextDocument::ImageResource, QUrl(name), image);
+    const QString name = m_imagePrefix + QString::number(++m_images);
+    m_resources->addResource(QTextDocument::ImageResource, QUrl(name), image);
     return name;
 }
 
@@ -350,11 +353,20 @@ void DocumentBuilder::leaveTable()
     m_table = nullptr;
 }
 
-void DocumentBuilder::finish(const QTextBlockFormat &format)
+void DocumentBuilder::finish(const QTextBlockFormat &format, const QTextDocument *notes)
 {
     if (m_table)
         leaveTable();
     finishBlock(format);
+    if (notes && !notes->isEmpty()) {
+        QTextBlockFormat rule;
+        rule.setTopMargin(12);
+        rule.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
+                         QTextLength(QTextLength::PercentageLength, 30));
+        m_cursor.insertBlock(rule);
+        m_cursor.insertBlock(QTextBlockFormat());
+        m_cursor.insertFragment(QTextDocumentFragment(notes));
+    }
     m_editBlock.endEditBlock();
 }
 

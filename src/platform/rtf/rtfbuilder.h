@@ -19,7 +19,10 @@ namespace gallerion::rtf {
 class DocumentBuilder
 {
 public:
-    explicit DocumentBuilder(QTextDocument *document);
+    // Pictures are kept as resources of resources (the document itself when
+    // null), named with the given prefix.
+    explicit DocumentBuilder(QTextDocument *document, QTextDocument *resources = nullptr,
+                             const QString &imagePrefix = QStringLiteral("rtfpict:"));
 
     // Table widths are shares of this page width, in twips.
     void setTextWidth(int twips) { m_textWidth = qMax(1, twips); }
@@ -35,8 +38,10 @@ public:
     void pageBreak(const QTextBlockFormat &format);
     void endCell(const QTextBlockFormat &format, const RowDefinition &row);
     void endRow(const RowDefinition &row);
-    // Ends the load; call once, last.
-    void finish(const QTextBlockFormat &format);
+    QTextDocument *document() const { return m_document; }
+    // Ends the load; call once, last. Notes, when given, follow the text
+    // below a short rule.
+    void finish(const QTextBlockFormat &format, const QTextDocument *notes = nullptr);
 
 private:
     void flush();
@@ -55,6 +60,8 @@ private:
     QString addImageResource(const QImage &image);
 
     QTextDocument *m_document;
+    QTextDocument *m_resources;
+    QString m_imagePrefix;
     QTextCursor m_cursor;
     QTextCursor m_editBlock;
     QTextCharFormat m_format;

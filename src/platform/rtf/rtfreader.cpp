@@ -16,7 +16,9 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextDocument>
+#include <QtEndian>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -109,7 +111,7 @@ class Reader
 {
 public:
     Reader(QByteArrayView data, QTextDocument *document)
-        : m_tokens(data), m_builder(document), m_stack(1)
+        : m_tokens(data), m_builder(document), m_out(&m_builder), m_stack(1)
     {}
 
     void run();
@@ -144,6 +146,8 @@ private:
     void appendString(const QString &text);
     SymbolFont currentSymbolFont() const;
     void finishFieldInstruction();
+    void beginFootnote();
+    void endFootnote();
 
     void prepareText();
     void flushBytes();
@@ -161,6 +165,10 @@ private:
 
     Tokenizer m_tokens;
     DocumentBuilder m_builder;
+    DocumentBuilder *m_out; // the text's builder, or the notes' inside a footnote
+    std::unique_ptr<QTextDocument> m_notes;
+    std::unique_ptr<DocumentBuilder> m_notesBuilder;
+    int m_footnotes = 0;
     CodePageDecoder m_decoder;
     std::vector<GroupState> m_stack;
     int m_flattened = 0;
@@ -239,7 +247,9 @@ void Reader::run()
         }
     }
     flushBytes();
-    m_builder.finish(blockFormat(paragraph()));
+    if (m_notesBuilder)
+        m_notesBuilder->finish(QTextBlockFormat());
+    m_builder.finish(blockFormat(paragraph()), m_notes.get());
 }
 
 void Reader::openGroup()
@@ -267,6 +277,8 @@ bool Reader::closeGroup()
     m_stack.pop_back();
     if (closed.destination == Destination::FontTable)
         commitFont();
+    if (closed.footnote && !state().footnote)
+        endFootnote();
     if (closed.destination == Destination::FieldInstruction &&
         state().destination != Destination::FieldInstruction)
         finishFieldInstruction();
@@ -354,8 +366,12 @@ bool Reader::destinationWord(Keyword keyword, bool starred)
         if (m_shapeShown)
             break; // what older readers show in place of the shape
         return true;
-    case Keyword::Skip:
     case Keyword::Footnote:
+        if (state().footnote || state().destination != Destination::Text)
+            break; // a note in a note
+        beginFootnote();
+        return true;
+    case Keyword::Skip:
         break;
     default:
         if (!starred)
@@ -549,16 +565,16 @@ bool Reader::breakWord(Keyword keyword)
     case Keyword::Page:
         flushBytes();
         place();
-        m_builder.pageBreak(blockFormat(paragraph()));
+        m_out->pageBreak(blockFormat(paragraph()));
         return true;
     case Keyword::Cell:
         flushBytes();
-        m_builder.endCell(blockFormat(paragraph()), m_row);
+        m_out->endCell(blockFormat(paragraph()), m_row);
         m_placeChanged = true;
         return true;
     case Keyword::Row:
         flushBytes();
-        m_builder.endRow(m_row);
+        m_out->endRow(m_row);
         m_placeChanged = true;
         return true;
     case Keyword::NestedRow:
@@ -575,7 +591,7 @@ void Reader::endParagraph()
         return;
     flushBytes();
     place();
-    m_builder.endParagraph(blockFormat(paragraph()));
+    m_out->endParagraph(blockFormat(paragraph()));
     m_placeChanged = true;
 }
 
@@ -645,6 +661,10 @@ bool Reader::specialCharacterWord(Keyword keyword, const Token &token)
         m_fallbackToSkip = state().unicodeSkip;
         break;
     }
+    case Keyword::FootnoteMark:
+        // In the text the mark of the note that follows; in the note its own.
+        appendString(QString::number(state().footnote ? m_footnotes : m_footnotes + 1));
+        break;
     case Keyword::UnicodeSkip:
         state().unicodeSkip = qBound(0, token.parameter, 16);
         break;
@@ -849,7 +869,7 @@ void Reader::documentWord(Keyword keyword, const Token &token)
         m_fontEntry.codePage = qMax(0, token.parameter);
         break;
     case Keyword::DefaultTab:
-        m_builder.setDefaultTabStop(qBound(60, token.parameter, MaxTwips));
+        m_out->setDefaultTabStop(qBound(60, token.parameter, MaxTwips));
         break;
     case Keyword::PaperWidth:
         m_paperWidth = qBound(1440, token.parameter, MaxTwips);
@@ -882,7 +902,7 @@ void Reader::documentWord(Keyword keyword, const Token &token)
 
 void Reader::updateTextWidth()
 {
-    m_builder.setTextWidth(qMax(720, m_paperWidth - m_marginLeft - m_marginRight));
+    m_out->setTextWidth(qMax(720, m_paperWidth - m_marginLeft - m_marginRight));
 }
 
 void Reader::controlSymbol(unsigned char symbol)
@@ -1018,13 +1038,38 @@ void Reader::appendString(const QString &text)
         return;
     prepareText();
     flushBytes();
-    m_builder.appendText(text);
+    m_out->appendText(text);
 }
 
 SymbolFont Reader::currentSymbolFont() const
 {
     const auto font = m_fonts.constFind(m_stack.back().chars.font);
     return font != m_fonts.cend() ? font->symbol : SymbolFont::None;
+}
+
+// Footnotes are collected in a document of their own and shown after the text.
+void Reader::beginFootnote()
+{
+    flushBytes();
+    if (!m_notesBuilder) {
+        m_notes = std::make_unique<QTextDocument>();
+        m_notesBuilder = std::make_unique<DocumentBuilder>(m_notes.get(), m_builder.document(),
+                                                           QStringLiteral("rtfnote:"));
+    } else {
+        m_notesBuilder->endParagraph(QTextBlockFormat());
+    }
+    ++m_footnotes;
+    state().footnote = true;
+    paragraph() = ParagraphProperties();
+    m_out = m_notesBuilder.get();
+    m_placeChanged = m_formatChanged = true;
+}
+
+void Reader::endFootnote()
+{
+    flushBytes();
+    m_out = &m_builder;
+    m_placeChanged = m_formatChanged = true;
 }
 
 void Reader::finishFieldInstruction()
@@ -1038,10 +1083,10 @@ void Reader::finishFieldInstruction()
     if (symbol.points > 0) {
         QTextCharFormat format = charFormat();
         format.setFontPointSize(symbol.points);
-        m_builder.setCharFormat(format);
+        m_out->setCharFormat(format);
         m_formatChanged = true;
     }
-    m_builder.appendText(symbol.text);
+    m_out->appendText(symbol.text);
     m_fieldResultShown = true;
 }
 
@@ -1051,7 +1096,7 @@ void Reader::appendCharacter(char16_t c)
         return;
     prepareText();
     flushBytes();
-    m_builder.appendText(QString(QChar(c)));
+    m_out->appendText(QString(QChar(c)));
 }
 
 // Pictures show in text and, as the shape's picture, in a shape's properties.
@@ -1073,7 +1118,7 @@ void Reader::finishPicture(bool hidden)
     place();
     prepareText();
     const QImage image = decodePicture(m_picture);
-    m_builder.insertImage(image, displaySize(m_picture, image));
+    m_out->insertImage(image, displaySize(m_picture, image));
     m_picture = Picture();
 }
 
@@ -1083,7 +1128,7 @@ void Reader::prepareText()
     if (!m_formatChanged)
         return;
     flushBytes();
-    m_builder.setCharFormat(charFormat());
+    m_out->setCharFormat(charFormat());
     m_formatChanged = false;
 }
 
@@ -1092,7 +1137,7 @@ void Reader::place()
     if (!m_placeChanged)
         return;
     flushBytes();
-    m_builder.beginContent(paragraph().inTable, m_row);
+    m_out->beginContent(paragraph().inTable, m_row);
     m_placeChanged = false;
 }
 
@@ -1100,7 +1145,7 @@ void Reader::flushBytes()
 {
     if (m_bytes.isEmpty())
         return;
-    m_builder.appendText(m_decoder.decode(m_bytesCodePage, m_bytes));
+    m_out->appendText(m_decoder.decode(m_bytesCodePage, m_bytes));
     m_bytes.clear();
 }
 
@@ -1146,9 +1191,30 @@ QTextCharFormat Reader::charFormat() const
     return format;
 }
 
-bool isRichText(const QByteArray &data)
+// Where the rich text starts: files may begin with a byte-order mark, blanks
+// or a few stray bytes that a mail program or an editor left.
+qsizetype richTextStart(const QByteArray &data)
 {
-    return data.trimmed().startsWith("{\\rtf");
+    constexpr qsizetype MaxLeadingBytes = 1024;
+    const qsizetype start = data.indexOf("{\\rtf");
+    return start >= 0 && start <= MaxLeadingBytes ? start : -1;
+}
+
+// Rich text saved as UTF-16 is plain ASCII underneath.
+QByteArray withoutUtf16(const QByteArray &data)
+{
+    const bool little = data.startsWith("\xff\xfe");
+    if (!little && !data.startsWith("\xfe\xff"))
+        return data;
+    const QByteArrayView body = QByteArrayView(data).sliced(2);
+    const auto *units = reinterpret_cast<const char16_t *>(body.data());
+    QByteArray bytes;
+    bytes.reserve(body.size() / 2);
+    for (qsizetype i = 0; i < body.size() / 2; ++i) {
+        const char16_t unit = little ? qFromLittleEndian(units[i]) : qFromBigEndian(units[i]);
+        bytes.append(unit < 0x100 ? char(unit) : '?');
+    }
+    return richTextStart(bytes) >= 0 ? bytes : data;
 }
 
 QString plainText(const QByteArray &data)
@@ -1169,8 +1235,9 @@ ReadResult readRtf(const QByteArray &data, QTextDocument *into)
     into->setUndoRedoEnabled(false);
     into->clear();
     ReadResult result{true, {}};
-    if (const qsizetype start = data.indexOf("{\\rtf"); isRichText(data)) {
-        Reader(QByteArrayView(data).sliced(start), into).run();
+    const QByteArray bytes = withoutUtf16(data);
+    if (const qsizetype start = richTextStart(bytes); start >= 0) {
+        Reader(QByteArrayView(bytes).sliced(start), into).run();
     } else if (data.left(4096).contains('\0')) {
         result = ReadResult{false, QStringLiteral("The file is neither rich text nor plain text.")};
     } else {

@@ -62,6 +62,7 @@ struct GroupState
     CharacterProperties chars;
     ParagraphProperties paragraph;
     int unicodeSkip = 1; // \uc
+    bool footnote = false;
 };
 
 QTextBlockFormat blockFormat(const ParagraphProperties &paragraph);
