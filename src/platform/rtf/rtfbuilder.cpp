@@ -20,6 +20,19 @@ qreal borderPixels(const BorderLine &line)
     return qMax<qreal>(1, line.width / qreal(TwipsPerPixel));
 }
 
+// Whether a cell has shading or a border; plain cells keep the default format.
+bool hasLooks(const RowDefinition &row, qsizetype index)
+{
+    if (row.cells[index].shading.isValid())
+        return true;
+    for (const auto side : {CellDefinition::Top, CellDefinition::Left, CellDefinition::Bottom,
+                            CellDefinition::Right}) {
+        if (row.border(index, side).present)
+            return true;
+    }
+    return false;
+}
+
 QTextTableCellFormat cellFormat(const RowDefinition &row, qsizetype index)
 {
     QTextTableCellFormat format;
@@ -294,7 +307,7 @@ void DocumentBuilder::layOutCells(const RowDefinition &row, const QList<qsizetyp
         m_cellColumns.append(start);
         if (cell.verticallyMerged && m_row > 0)
             mergeVertically(start, span);
-        else
+        else if (hasLooks(row, i))
             m_table->cellAt(m_row, int(start)).setFormat(cellFormat(row, i));
         start = end + 1;
     }
@@ -330,6 +343,7 @@ void DocumentBuilder::mergeVertically(qsizetype column, int span)
 void DocumentBuilder::updateTableFormat(const RowDefinition &row)
 {
     QTextTableFormat format = m_table->format();
+    const QTextTableFormat before = format;
     if (m_grid.columns() == m_table->columns() && m_grid.right() > row.left) {
         QList<QTextLength> widths;
         for (const qreal share : m_grid.shares(qMin(0, row.left)))
@@ -342,7 +356,8 @@ void DocumentBuilder::updateTableFormat(const RowDefinition &row)
                         qMin(100.0, (m_grid.right() - qMin(0, row.left)) * 100.0 / m_textWidth)));
     }
     format.setCellPadding(qBound(0, row.gap, 1440) / qreal(TwipsPerPixel));
-    m_table->setFormat(format);
+    if (format != before)
+        m_table->setFormat(format);
 }
 
 void DocumentBuilder::leaveTable()
