@@ -228,6 +228,11 @@ void RtfPicturesTest::plainBitmaps_data()
     QTest::addColumn<QColor>("bottomRight");
     QTest::newRow("dibitmap") << rtfPicture("dibitmap0", dib(fourByThree), "\\picw4\\pich3")
                               << QColor(Qt::red) << QColor(Qt::darkBlue);
+    // A quarter cut off the left, a third off the bottom.
+    QTest::newRow("cropped") << rtfPicture("dibitmap0", dib(fourByThree),
+                                           "\\picw4\\pich3\\picwgoal600\\pichgoal450"
+                                           "\\piccropl150\\piccropb150")
+                             << QColor(Qt::green) << QColor(Qt::magenta);
     // A 16x2 monochrome bitmap, top row first: left half black, right half white.
     QTest::newRow("wbitmap") << rtfPicture("wbitmap0\\wbmbitspixel1\\wbmplanes1\\wbmwidthbytes2",
                                            QByteArray::fromHex("00ff00ff"), "\\picw16\\pich2")

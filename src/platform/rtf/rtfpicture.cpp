@@ -38,18 +38,69 @@ bool isMetafile(Picture::Format format)
            format == Picture::OtherMetafile;
 }
 
+QSizeF uncroppedSize(const Picture &picture, const QImage &image);
+
 QSize metafileCanvasSize(const Picture &picture)
 {
-    QSizeF size = displaySize(picture, QImage()) * MetafileOversampling;
+    const QSizeF whole = uncroppedSize(picture, QImage());
+    QSizeF size(clampSide(whole.width() * qBound(1, picture.scaleX, 1000) / 100.0),
+                clampSide(whole.height() * qBound(1, picture.scaleY, 1000) / 100.0));
+    size *= MetafileOversampling;
     const qreal pixels = size.width() * size.height();
     if (pixels > MaxMetafilePixels)
         size *= std::sqrt(MaxMetafilePixels / pixels);
     return QSize(qMax(1, qRound(size.width())), qMax(1, qRound(size.height())));
 }
 
+// The size before cropping.
+QSizeF uncroppedSize(const Picture &picture, const QImage &image)
+{
+    QSizeF size;
+    if (picture.goalWidth > 0 && picture.goalHeight > 0) {
+        size = QSizeF(picture.goalWidth, picture.goalHeight) / TwipsPerPixel;
+    } else if (isMetafile(picture.format)) {
+        // 0.01 mm at the screen's 96 pixels to the inch
+        size = QSizeF(picture.width, picture.height) * (96.0 / 2540.0);
+    } else if (!image.isNull()) {
+        size = image.size();
+    } else {
+        size = QSizeF(picture.width, picture.height);
+    }
+    return size;
+}
+
+// The part of the picture left by \piccrop, as fractions of its sides.
+QRectF croppedPart(const Picture &picture, const QImage &image)
+{
+    const QSizeF size = uncroppedSize(picture, image) * TwipsPerPixel;
+    if (size.isEmpty())
+        return QRectF(0, 0, 1, 1);
+    const auto fraction = [](int crop, qreal side) { return qBound(0.0, crop / side, 0.45); };
+    const qreal left = fraction(picture.cropLeft, size.width());
+    const qreal right = fraction(picture.cropRight, size.width());
+    const qreal top = fraction(picture.cropTop, size.height());
+    const qreal bottom = fraction(picture.cropBottom, size.height());
+    return QRectF(left, top, 1 - left - right, 1 - top - bottom);
+}
+
+QImage decodeWhole(const Picture &picture);
+
 } // namespace
 
 QImage decodePicture(const Picture &picture)
+{
+    const QImage image = decodeWhole(picture);
+    const QRectF part = croppedPart(picture, image);
+    if (image.isNull() || part == QRectF(0, 0, 1, 1))
+        return image;
+    return image.copy(QRectF(part.left() * image.width(), part.top() * image.height(),
+                             part.width() * image.width(), part.height() * image.height())
+                          .toRect());
+}
+
+namespace {
+
+QImage decodeWhole(const Picture &picture)
 {
     const QByteArray data =
         picture.binary.isEmpty() ? QByteArray::fromHex(picture.hex) : picture.binary;
@@ -72,19 +123,13 @@ QImage decodePicture(const Picture &picture)
     }
 }
 
+} // namespace
+
 QSizeF displaySize(const Picture &picture, const QImage &image)
 {
-    QSizeF size;
-    if (picture.goalWidth > 0 && picture.goalHeight > 0) {
-        size = QSizeF(picture.goalWidth, picture.goalHeight) / TwipsPerPixel;
-    } else if (isMetafile(picture.format)) {
-        // 0.01 mm at the screen's 96 pixels to the inch
-        size = QSizeF(picture.width, picture.height) * (96.0 / 2540.0);
-    } else if (!image.isNull()) {
-        size = image.size();
-    } else {
-        size = QSizeF(picture.width, picture.height);
-    }
+    const QRectF part = croppedPart(picture, image);
+    const QSizeF whole = uncroppedSize(picture, image);
+    const QSizeF size(whole.width() * part.width(), whole.height() * part.height());
     return QSizeF(clampSide(size.width() * qBound(1, picture.scaleX, 1000) / 100.0),
                   clampSide(size.height() * qBound(1, picture.scaleY, 1000) / 100.0));
 }

@@ -28,6 +28,10 @@ struct Picture
     int goalHeight = 0;
     int scaleX = 100; // percent
     int scaleY = 100;
+    int cropLeft = 0; // \piccropl, ...: twips cut off each side
+    int cropRight = 0;
+    int cropTop = 0;
+    int cropBottom = 0;
     int bitsPerPixel = 1; // \wbmbitspixel
     int widthBytes = 0;   // \wbmwidthbytes
     QByteArray hex;       // data written as hex digits
@@ -39,7 +43,7 @@ struct Picture
 // that they stay sharp when printed.
 QImage decodePicture(const Picture &picture);
 
-// The size in pixels at which the picture is shown; the decoded image may be null.
+// The size in pixels at which the picture is shown, cropped; the decoded image may be null.
 QSizeF displaySize(const Picture &picture, const QImage &image);
 
 } // namespace gallerion::rtf

@@ -806,6 +806,18 @@ bool Reader::pictureWord(Keyword keyword, const Token &token)
     case Keyword::PictOtherMeta:
         p.format = Picture::OtherMetafile;
         break;
+    case Keyword::PictCropLeft:
+        p.cropLeft = clampTwips(token.parameter);
+        break;
+    case Keyword::PictCropRight:
+        p.cropRight = clampTwips(token.parameter);
+        break;
+    case Keyword::PictCropTop:
+        p.cropTop = clampTwips(token.parameter);
+        break;
+    case Keyword::PictCropBottom:
+        p.cropBottom = clampTwips(token.parameter);
+        break;
     case Keyword::PictBitsPerPixel:
         p.bitsPerPixel = qBound(1, token.parameter, 32);
         break;
