@@ -524,16 +524,22 @@ bool EmfPlayer::textRecord(quint32 type, const ByteReader &r)
     const qint64 offset = r.u32(48);
     const quint32 options = r.u32(52);
     const QRectF rect = rectAt(r, 56);
-    const QRectF opaque = options & 0x0002 ? rect : QRectF();
-    const QRectF clip = options & 0x0004 ? rect : QRectF();
+    MetafileCanvas::TextBox box;
+    box.opaque = options & 0x0002 ? rect : QRectF();
+    box.clip = options & 0x0004 ? rect : QRectF();
+    const qint64 dx = r.u32(72);
+    if (dx > 0 && r.has(dx, 4 * count)) {
+        for (qint64 i = 0; i < count; ++i)
+            box.advance += r.s32(dx + 4 * i);
+    }
     if (type == ExtTextOutA) {
-        m_canvas.drawText(at, r.bytes(offset, count), opaque, clip);
+        m_canvas.drawText(at, r.bytes(offset, count), box);
         return true;
     }
     const QByteArrayView bytes = r.bytes(offset, 2 * count);
     const QString text =
         QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.data()), bytes.size() / 2);
-    m_canvas.drawText(at, text, opaque, clip);
+    m_canvas.drawText(at, text, box);
     return true;
 }
 

@@ -520,8 +520,7 @@ QPointF MetafileCanvas::textOrigin(const QFontMetricsF &metrics, qreal width, QP
     return at;
 }
 
-void MetafileCanvas::drawText(QPointF at, QByteArrayView bytes, const QRectF &opaque,
-                              const QRectF &clip)
+void MetafileCanvas::drawText(QPointF at, QByteArrayView bytes, const TextBox &box)
 {
     const QString face = m_font.face;
     QString text;
@@ -532,11 +531,10 @@ void MetafileCanvas::drawText(QPointF at, QByteArrayView bytes, const QRectF &op
             m_decoder.decode(codePageForCharset(m_font.charset) ? codePageForCharset(m_font.charset)
                                                                 : DefaultCodePage,
                              bytes);
-    drawText(at, text, opaque, clip);
+    drawText(at, text, box);
 }
 
-void MetafileCanvas::drawText(QPointF at, const QString &text, const QRectF &opaque,
-                              const QRectF &clip)
+void MetafileCanvas::drawText(QPointF at, const QString &text, const TextBox &box)
 {
     if (m_textAlign & TextAlignUpdateCurrent)
         at = m_position;
@@ -551,15 +549,20 @@ void MetafileCanvas::drawText(QPointF at, const QString &text, const QRectF &opa
         return;
     noteVector();
     m_painter.save();
-    if (!opaque.isEmpty())
-        m_painter.fillRect(opaque.normalized(), m_backgroundColour);
-    if (!clip.isEmpty())
-        m_painter.setClipRect(clip.normalized(), Qt::IntersectClip);
+    if (!box.opaque.isEmpty())
+        m_painter.fillRect(box.opaque.normalized(), m_backgroundColour);
+    if (!box.clip.isEmpty())
+        m_painter.setClipRect(box.clip.normalized(), Qt::IntersectClip);
     m_painter.resetTransform();
     m_painter.translate(device);
     m_painter.rotate(-m_font.escapement / 10.0);
     const QPointF origin = textOrigin(metrics, width, QPointF(0, 0));
-    if (m_opaqueBackground && opaque.isEmpty())
+    // Fonts here are not the writer's: stretch the run to the width it had.
+    const qreal measured =
+        QLineF(m_full.map(QPointF()), m_full.map(QPointF(box.advance, 0))).length();
+    if (box.advance > 0 && width > 0)
+        m_painter.scale(qBound(0.5, measured / width, 2.0), 1);
+    if (m_opaqueBackground && box.opaque.isEmpty())
         m_painter.fillRect(
             QRectF(origin.x(), origin.y() - metrics.ascent(), width, metrics.height()),
             m_backgroundColour);

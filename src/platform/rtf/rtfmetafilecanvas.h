@@ -117,9 +117,16 @@ public:
         Chord
     };
     void drawArc(ArcKind kind, const QRectF &rect, QPointF start, QPointF end);
-    // Text in the selected font's code page; opaque and clip rectangles may be empty.
-    void drawText(QPointF at, QByteArrayView bytes, const QRectF &opaque, const QRectF &clip);
-    void drawText(QPointF at, const QString &text, const QRectF &opaque, const QRectF &clip);
+    // Where a text run goes besides its reference point; all may be empty.
+    struct TextBox
+    {
+        QRectF opaque; // filled with the background colour first
+        QRectF clip;
+        qreal advance = 0; // the run's width as the writer measured it, logical units
+    };
+    // Text in the selected font's code page.
+    void drawText(QPointF at, QByteArrayView bytes, const TextBox &box);
+    void drawText(QPointF at, const QString &text, const TextBox &box);
     void drawImage(const QRectF &target, const QImage &image, const QRectF &source, quint32 rop);
     void fillPattern(const QRectF &rect, quint32 rop);
 

@@ -363,7 +363,7 @@ bool WmfPlayer::textRecord(quint16 function, const ByteReader &r)
     if (function == TextOut) {
         const qint64 count = r.s16(0) > 0 ? r.s16(0) : 0;
         const qint64 end = 2 + count + (count & 1);
-        m_canvas.drawText(pointYX(r, end), r.bytes(2, count), {}, {});
+        m_canvas.drawText(pointYX(r, end), r.bytes(2, count), {});
         return true;
     }
     if (function != ExtTextOut)
@@ -376,9 +376,16 @@ bool WmfPlayer::textRecord(quint16 function, const ByteReader &r)
         rect = QRectF(QPointF(r.s16(8), r.s16(10)), QPointF(r.s16(12), r.s16(14)));
         at += 8;
     }
-    const QRectF opaque = options & 0x0002 ? rect : QRectF();
-    const QRectF clip = options & 0x0004 ? rect : QRectF();
-    m_canvas.drawText(pointYX(r, 0), r.bytes(at, count), opaque, clip);
+    MetafileCanvas::TextBox box;
+    box.opaque = options & 0x0002 ? rect : QRectF();
+    box.clip = options & 0x0004 ? rect : QRectF();
+    // Each character's advance follows the text, when the writer gave them.
+    const qint64 dx = at + count + (count & 1);
+    if (r.has(dx, 2 * count)) {
+        for (qint64 i = 0; i < count; ++i)
+            box.advance += r.s16(dx + 2 * i);
+    }
+    m_canvas.drawText(pointYX(r, 0), r.bytes(at, count), box);
     return true;
 }
 
