@@ -1,5 +1,6 @@
 #include "platform/rtf/rtfreader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -167,12 +168,26 @@ void RtfRobustnessTest::cellFloodIsCapped()
     QCOMPARE(document.toPlainText().count(QLatin1Char('x')), 5000);
 }
 
+// Every cell of the grid must belong to a cell that covers it, or Qt's
+// layout reads freed memory.
+void verifyConsistent(QTextTable *table)
+{
+    for (int r = 0; r < table->rows(); ++r) {
+        for (int c = 0; c < table->columns(); ++c) {
+            const QTextTableCell cell = table->cellAt(r, c);
+            QVERIFY(cell.column() <= c && c < cell.column() + cell.columnSpan());
+            QVERIFY(cell.row() <= r && r < cell.row() + cell.rowSpan());
+        }
+    }
+}
+
 void RtfRobustnessTest::raggedRowsStayWithinTheColumnCap()
 {
     // Every row has cells on boundaries no other row has, some backwards,
-    // some merged into nothing, some merged down past the table's start.
+    // some merged into nothing, some merged down past the table's start;
+    // and cells without a row definition before a row with one.
     std::mt19937 random(18);
-    QByteArray rtf = "{\\rtf1 ";
+    QByteArray rtf = "{\\rtf1 \\cell\\cell\\row\\cellx6000\\cell\\row ";
     for (int row = 0; row < 300; ++row) {
         rtf += "\\trowd";
         for (int cell = 0; cell < 1 + int(random() % 70); ++cell) {
@@ -189,7 +204,10 @@ void RtfRobustnessTest::raggedRowsStayWithinTheColumnCap()
         table = table ? table : qobject_cast<QTextTable *>(frame);
     QVERIFY(table);
     QVERIFY(table->columns() <= 64);
-    QCOMPARE(table->rows(), 300);
+    QCOMPARE(table->rows(), 302);
+    verifyConsistent(table);
+    document.setTextWidth(520);
+    QVERIFY(document.documentLayout()->documentSize().height() > 0);
 }
 
 void RtfRobustnessTest::hugePictureGoalIsCapped()

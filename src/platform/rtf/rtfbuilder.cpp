@@ -143,7 +143,8 @@ void DocumentBuilder::finishBlock(QTextBlockFormat format)
     m_breakBeforeBlock = false;
     m_cursor.setBlockFormat(format);
     if (m_cursor.block().length() <= 1)
-        m_cursor.setBlockCharFormat(m_format); // an empty line is as high as its font
+        // Merged, not set: a cell's first block carries the cell's spans in this format.
+        m_cursor.mergeBlockCharFormat(m_format); // an empty line is as high as its font
 }
 
 void DocumentBuilder::endParagraph(const QTextBlockFormat &format)
@@ -227,12 +228,15 @@ int DocumentBuilder::cellColumn()
         column = m_table->cellAt(m_row, int(m_cellColumns.last())).column() +
                  m_table->cellAt(m_row, int(m_cellColumns.last())).columnSpan() +
                  (m_column - m_cellColumns.size());
-    column = qMin<qsizetype>(column, MaxColumns - 1);
-    while (column >= m_table->columns()) {
+    // The grid and the table keep the same columns; a fresh table has one
+    // column before the grid has any.
+    while (column >= m_table->columns() && m_grid.columns() < MaxColumns) {
+        if (m_grid.columns() < m_table->columns())
+            m_grid.appendColumn();
         m_table->appendColumns(1);
         m_grid.appendColumn();
     }
-    return int(column);
+    return int(qMin<qsizetype>(column, m_table->columns() - 1));
 }
 
 // Lays out a new row: its cell boundaries join the table's grid, and each
