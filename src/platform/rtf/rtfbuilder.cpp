@@ -214,7 +214,8 @@ void DocumentBuilder::moveToCell(const RowDefinition &row)
         return;
     }
     m_cellEnded = false;
-    m_cursor = m_table->cellAt(m_row, cellColumn()).firstCursorPosition();
+    // At the end: a merged cell gathers its parts in their order.
+    m_cursor = m_table->cellAt(m_row, cellColumn()).lastCursorPosition();
 }
 
 // The grid column of the current cell; cells past the row's definition get
