@@ -277,6 +277,9 @@ void RtfPicturesTest::hostileMetafiles_data()
     QTest::newRow("huge bitmap claimed") << wmf({wmfRecord(
         0x0F43, le32(0x00CC0020) + words({0, 3, 4, 0, 0, 30, 40, 0, 0}) + le32(40) + le32(1 << 30) +
                     le32(1 << 30) + words({1, 24}) + QByteArray(24, '\0'))});
+    QTest::newRow("bitmap header cut short")
+        << wmf({wmfRecord(0x0F43, le32(0x00CC0020) + words({0, 3, 4, 0, 0, 30, 40, 0, 0}) +
+                                      le32(40) + le32(4) + le32(3) + words({1}))});
     QTest::newRow("selects beyond the table")
         << wmf({wmfRecord(0x012D, words({65535})), wmfRecord(0x01F0, words({65535}))});
     QByteArray flood;

@@ -1,5 +1,7 @@
 #include "platform/rtf/rtfdib.h"
 
+#include "platform/rtf/rtfbytes.h"
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
@@ -11,14 +13,15 @@ namespace {
 constexpr quint32 CoreHeaderSize = 12;
 constexpr quint32 BitFields = 3;
 
+// Fields past the end of a short header read as 0.
 quint32 u32(QByteArrayView data, qsizetype at)
 {
-    return qFromLittleEndian<quint32>(data.data() + at);
+    return ByteReader(data).u32(at);
 }
 
 quint16 u16(QByteArrayView data, qsizetype at)
 {
-    return qFromLittleEndian<quint16>(data.data() + at);
+    return ByteReader(data).u16(at);
 }
 
 // Where the bits start, counted from the start of the header.
@@ -29,7 +32,7 @@ qint64 bitsOffset(QByteArrayView dib)
         const quint16 bitCount = u16(dib, 10);
         return CoreHeaderSize + (bitCount <= 8 ? 3 * (qint64(1) << bitCount) : 0);
     }
-    if (headerSize < 40 || headerSize > 1024)
+    if (headerSize < 40 || headerSize > 1024 || headerSize > quint32(dib.size()))
         return -1;
     const quint16 bitCount = u16(dib, 14);
     const quint32 compression = u32(dib, 16);
