@@ -291,6 +291,12 @@ void RtfPicturesTest::hostileMetafiles_data()
         objects += wmfRecord(0x02FA, words({0, 30000, 0, 0, 0}));
     QTest::newRow("object flood with wide pens") << wmf(
         {objects, wmfRecord(0x012D, words({9999})), wmfRecord(0x0325, words({2, 0, 0, 9, 9}))});
+    QByteArray shouting = wmfRecord(0x020C, words({100, 100})) +
+                          wmfRecord(0x02FB, words({-2000, 0, 0, 0, 400}) + QByteArray(40, '\0')) +
+                          wmfRecord(0x012D, words({0}));
+    for (int i = 0; i < 200; ++i)
+        shouting += wmfRecord(0x0521, words({1000}) + QByteArray(1000, 'W') + words({50, 0}));
+    QTest::newRow("huge text, over and over") << wmf({shouting});
     QTest::newRow("restore without save") << wmf({wmfRecord(0x0127, words({-5}))});
     QTest::newRow("text longer than record") << wmf({wmfRecord(0x0521, words({30000}) + "ab")});
 }

@@ -544,8 +544,9 @@ void MetafileCanvas::drawText(QPointF at, const QString &text, const TextBox &bo
     const QFontMetricsF metrics(font);
     const qreal width = metrics.horizontalAdvance(shown);
     const QPointF device = m_full.map(at);
-    if (!spend(QRectF(at, QSizeF(1, 1)), shown.size()) ||
-        !spend(m_full.inverted().mapRect(QRectF(device, QSizeF(width, pixelSize))), 0))
+    // Glyphs cost their size even where the picture clips them away.
+    m_budget -= qint64(qMin<qreal>(1e12, shown.size() * pixelSize * pixelSize / 4));
+    if (!spend(m_full.inverted().mapRect(QRectF(device, QSizeF(width, pixelSize))), shown.size()))
         return;
     noteVector();
     m_painter.save();
