@@ -706,9 +706,10 @@ void RtfReaderTest::footnotesFollowTheText()
              "\\trowd\\cellx2000\\intbl cell{\\super\\chftn}{\\footnote{\\super\\chftn} In a "
              "table.}\\cell\\row\\pard End."),
         &document);
-    QCOMPARE(document.toPlainText(),
-             QStringLiteral(
-                 "Shark1 and ray2.\n\ncell3\nEnd.\n\n1 Gruber 1982.\n2 Clark 1959.\n3 In a table."));
+    QCOMPARE(
+        document.toPlainText(),
+        QStringLiteral(
+            "Shark1 and ray2.\n\ncell3\nEnd.\n\n1 Gruber 1982.\n2 Clark 1959.\n3 In a table."));
     QCOMPARE(formatOf(document, QStringLiteral("2 Clark")).verticalAlignment(),
              QTextCharFormat::AlignSuperScript);
     QVERIFY(formatOf(document, QStringLiteral("1959")).fontItalic());

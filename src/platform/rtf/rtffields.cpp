@@ -32,7 +32,7 @@ FieldSymbol symbolField(const QString &instruction, SymbolFont currentFont)
     else
         result.text = symbolCharacter(symbol, code);
     if (const QRegularExpressionMatch sizeMatch = size.match(switches); sizeMatch.hasMatch())
-        result.points = qBound(1, sizeMatch.captured(1).toInt(), 1638);
+        result.points = qBound(2, sizeMatch.captured(1).toInt(), 1638);
     return result;
 }
 

@@ -541,6 +541,8 @@ void MetafileCanvas::drawText(QPointF at, const QString &text, const TextBox &bo
     const QString shown = text.left(MaxTextLength);
     qreal pixelSize = 0;
     const QFont font = qtFont(&pixelSize);
+    if (pixelSize < 1.5)
+        return; // too small to read, and too small for Qt to size
     const QFontMetricsF metrics(font);
     const qreal width = metrics.horizontalAdvance(shown);
     const QPointF device = m_full.map(at);

@@ -359,7 +359,8 @@ bool Reader::characterWord(Keyword keyword, const Token &token)
         c.font = token.parameter;
         break;
     case Keyword::FontSize:
-        c.halfPoints = token.hasParameter ? qBound(2, token.parameter, 3276) : 24;
+        // Qt shrinks raised text by a third in whole points; below 2 points that is none.
+        c.halfPoints = token.hasParameter ? qBound(4, token.parameter, 3276) : 24;
         break;
     case Keyword::Bold:
         c.bold = switchedOn(token);
