@@ -558,7 +558,10 @@ void MetafileCanvas::drawText(QPointF at, const QString &text, const TextBox &bo
         m_painter.setClipRect(box.clip.normalized(), Qt::IntersectClip);
     m_painter.resetTransform();
     m_painter.translate(device);
-    m_painter.rotate(-m_font.escapement / 10.0);
+    // Escapement turns counter-clockwise as the picture is seen; a mapping
+    // that turns the y axis upwards turns it the other way.
+    const bool mirrored = m_full.determinant() < 0;
+    m_painter.rotate((mirrored ? 1 : -1) * m_font.escapement / 10.0);
     const QPointF origin = textOrigin(metrics, width, QPointF(0, 0));
     // Fonts here are not the writer's: stretch the run to the width it had.
     const qreal measured =
