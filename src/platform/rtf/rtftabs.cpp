@@ -152,12 +152,15 @@ void fitTabStops(QTextDocument *document, qreal width)
 void drawTabLeaders(QPainter *painter, const QTextDocument &document, const QRectF &clip)
 {
     QAbstractTextDocumentLayout *layout = document.documentLayout();
+    // Blocks run down the page in order; start at the first one in view.
+    const int first = layout->hitTest(clip.topLeft(), Qt::FuzzyHit);
+    QTextBlock block = first >= 0 ? document.findBlock(first) : document.begin();
     painter->save();
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (!block.blockFormat().hasProperty(TabLeadersProperty))
-            continue;
+    for (; block.isValid(); block = block.next()) {
         const QRectF rect = layout->blockBoundingRect(block);
-        if (rect.intersects(clip))
+        if (rect.top() > clip.bottom())
+            break;
+        if (block.blockFormat().hasProperty(TabLeadersProperty) && rect.intersects(clip))
             drawBlockLeaders(painter, block, rect.topLeft());
     }
     painter->restore();
