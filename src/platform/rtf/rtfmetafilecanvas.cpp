@@ -116,6 +116,8 @@ MetafileCanvas::~MetafileCanvas() = default;
 
 QImage MetafileCanvas::finish()
 {
+    for (; !m_saved.isEmpty(); m_saved.removeLast())
+        m_painter.restore(); // states saved and never restored
     m_painter.end();
     if (m_onlyOneImage && m_images == 1 && !m_soleImage.isNull()) {
         const QRectF picture(QPointF(0, 0), QSizeF(m_image.size()));
