@@ -568,7 +568,8 @@ void RtfReaderTest::rowsWithOtherCells()
     QTextDocument document;
     rtf::readRtf(
         wrap("\\trowd\\cellx3000\\cellx6000\\intbl H1\\cell H2\\cell\\row"
-             "\\trowd\\clcbpat1\\cellx2000\\cellx4000\\cellx6000\\intbl a\\cell b\\cell "
+             "\\trowd\\clcbpat1\\cellx2000\\cellx4000\\clvertalc\\clshdng2500\\cellx6000\\intbl "
+             "a\\cell b\\cell "
              "c\\cell\\row"
              "\\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\clvmgf\\cellx6000\\intbl "
              "wide\\cell\\cell tall\\cell\\row"
@@ -600,7 +601,11 @@ void RtfReaderTest::rowsWithOtherCells()
         QCOMPARE(cellText(table, e.row, e.column), e.text);
     }
     QCOMPARE(table->cellAt(1, 0).format().background().color(), QColor(Qt::red));
-    QCOMPARE(table->cellAt(1, 3).format().background().style(), Qt::NoBrush);
+    // A quarter shade of grey, the text in the middle of the cell.
+    const QTextCharFormat shaded = table->cellAt(1, 3).format();
+    QCOMPARE(shaded.background().color(), QColor(192, 192, 192));
+    QCOMPARE(shaded.verticalAlignment(), QTextCharFormat::AlignMiddle);
+    QCOMPARE(table->cellAt(1, 1).format().background().style(), Qt::NoBrush);
 }
 
 void RtfReaderTest::nestedTableKeepsText()

@@ -23,7 +23,8 @@ qreal borderPixels(const BorderLine &line)
 // Whether a cell has shading or a border; plain cells keep the default format.
 bool hasLooks(const RowDefinition &row, qsizetype index)
 {
-    if (row.cells[index].shading.isValid())
+    const CellDefinition &cell = row.cells[index];
+    if (cell.shading.isValid() || cell.shadingPercent > 0 || cell.verticalAlignment != Qt::AlignTop)
         return true;
     for (const auto side : {CellDefinition::Top, CellDefinition::Left, CellDefinition::Bottom,
                             CellDefinition::Right}) {
@@ -37,8 +38,16 @@ QTextTableCellFormat cellFormat(const RowDefinition &row, qsizetype index)
 {
     QTextTableCellFormat format;
     const CellDefinition &cell = row.cells[index];
-    if (cell.shading.isValid())
+    if (cell.shading.isValid()) {
         format.setBackground(cell.shading);
+    } else if (cell.shadingPercent > 0) {
+        const int grey = 255 - 255 * cell.shadingPercent / 10000;
+        format.setBackground(QColor(grey, grey, grey));
+    }
+    if (cell.verticalAlignment == Qt::AlignVCenter)
+        format.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+    else if (cell.verticalAlignment == Qt::AlignBottom)
+        format.setVerticalAlignment(QTextCharFormat::AlignBottom);
     using Side = CellDefinition::Side;
     const BorderLine top = row.border(index, Side::Top);
     const BorderLine left = row.border(index, Side::Left);

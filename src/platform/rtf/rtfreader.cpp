@@ -683,6 +683,18 @@ bool Reader::cellWord(Keyword keyword, const Token &token)
     case Keyword::CellShading:
         m_cell.shading = colour(token.parameter);
         break;
+    case Keyword::CellShadingPercent:
+        m_cell.shadingPercent = qBound(0, token.parameter, 10000);
+        break;
+    case Keyword::CellAlignTop:
+        m_cell.verticalAlignment = Qt::AlignTop;
+        break;
+    case Keyword::CellAlignMiddle:
+        m_cell.verticalAlignment = Qt::AlignVCenter;
+        break;
+    case Keyword::CellAlignBottom:
+        m_cell.verticalAlignment = Qt::AlignBottom;
+        break;
     default:
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QList>
+#include <Qt>
 
 namespace gallerion::rtf {
 
@@ -29,6 +30,8 @@ struct CellDefinition
     bool verticalFirst = false;
     bool verticallyMerged = false; // joins the cell above
     QColor shading;
+    int shadingPercent = 0; // \clshdng in hundredths of a percent, black on white
+    Qt::Alignment verticalAlignment = Qt::AlignTop;
     BorderLine borders[4];
 };
 
