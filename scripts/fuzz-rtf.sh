@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Fuzzes the RTF reader for the given number of seconds (default 120).
 # Builds build-fuzz with clang, seeds the corpus from the sample disc's RTF
-# files and keeps what it finds in build-fuzz/rtf-corpus and build-fuzz/rtf-crashes.
+# files and the hand-made seeds of tests/fuzz/rtf-seeds (metafile and bitmap
+# pictures, shapes, tables, symbol fonts, tabs, footnotes) and keeps what it
+# finds in build-fuzz/rtf-corpus and build-fuzz/rtf-crashes.
 set -euo pipefail
 seconds=${1:-120}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,7 +19,7 @@ fi
 corpus="$build/rtf-corpus"
 crashes="$build/rtf-crashes"
 mkdir -p "$corpus" "$crashes"
-cp -n "$build"/sample-disc/disc/richtext/*.rtf "$corpus"/
+cp -n "$build"/sample-disc/disc/richtext/*.rtf "$root"/tests/fuzz/rtf-seeds/*.rtf "$corpus"/
 
 cd "$crashes"
 export LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp:print_suppressions=0"

@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(cmake g++ ninja-build ccache qt6-base-dev qt6-multimedia-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   pulseaudio xvfb xauth imagemagick poppler-utils ffmpeg libjpeg-turbo-progs unrtf
-  fonts-dejavu-core clang libclang-rt-14-dev)
+  fonts-dejavu-core fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
+  clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")

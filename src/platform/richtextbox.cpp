@@ -1,10 +1,13 @@
 #include "platform/richtextbox.h"
 
 #include "platform/rtf/rtfreader.h"
+#include "platform/rtf/rtftabs.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include <cmath>
@@ -33,7 +36,30 @@ bool RichTextBox::setFileName(const QString &nativePath, QString *error)
         delete old;
     m_fileName = nativePath;
     applyZoom();
+    fitTabStops();
     return true;
+}
+
+// Tab stops are measured in the document's own units, which the zoom enlarges.
+void RichTextBox::fitTabStops()
+{
+    rtf::fitTabStops(document(), viewport()->width() / m_zoom - 2 * document()->documentMargin());
+}
+
+void RichTextBox::resizeEvent(QResizeEvent *event)
+{
+    QTextEdit::resizeEvent(event);
+    fitTabStops();
+}
+
+// Qt draws no tab leaders; they go over the text it drew.
+void RichTextBox::paintEvent(QPaintEvent *event)
+{
+    QTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    const QPointF scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    painter.translate(-scrolled);
+    rtf::drawTabLeaders(&painter, *document(), QRectF(event->rect()).translated(scrolled));
 }
 
 void RichTextBox::setZoom(double zoom)
@@ -42,6 +68,7 @@ void RichTextBox::setZoom(double zoom)
         return;
     m_zoom = zoom;
     applyZoom();
+    fitTabStops();
 }
 
 void RichTextBox::applyZoom()

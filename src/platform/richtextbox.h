@@ -35,9 +35,12 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void applyZoom();
+    void fitTabStops();
 
     QString m_fileName;
     double m_zoom = 1.0;

@@ -1,5 +1,7 @@
 #include "platform/richtextlayout.h"
 
+#include "platform/rtf/rtftabs.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QTextBlock>
@@ -45,6 +47,7 @@ RichTextPages::RichTextPages(const QTextDocument &document, QPaintDevice *device
 {
     m_document->documentLayout()->setPaintDevice(device);
     m_document->setTextWidth(pageWidth);
+    rtf::fitTabStops(m_document.get(), pageWidth - 2 * m_document->documentMargin());
 }
 
 RichTextPages::~RichTextPages() = default;
@@ -77,6 +80,7 @@ int RichTextPages::renderPage(QPainter *painter, const QRectF &page, int firstCh
         QAbstractTextDocumentLayout::PaintContext context;
         context.clip = clip;
         m_document->documentLayout()->draw(painter, context);
+        rtf::drawTabLeaders(painter, *m_document, clip);
         painter->restore();
     }
     return next < lines.size() ? lines[next].firstChar : characterCount();

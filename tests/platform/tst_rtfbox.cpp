@@ -7,7 +7,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 using namespace gallerion;
 
@@ -60,6 +62,7 @@ private slots:
     void pagesCoverTheWholeText();
     void forcedPageBreakEndsPage();
     void pageIsDrawnInItsRectangle();
+    void rightTabAtTheMarginKeepsItsLine();
 };
 
 void RichTextBoxTest::loadsAndReplaces()
@@ -175,6 +178,39 @@ void RichTextBoxTest::pageIsDrawnInItsRectangle()
     QVERIFY(inside > 50);
     QCOMPARE(inkedRows(image.copy(0, 0, 600, 50)), 0);
     QCOMPARE(inkedRows(image.copy(0, 250, 600, 150)), 0);
+}
+
+void RichTextBoxTest::rightTabAtTheMarginKeepsItsLine()
+{
+    // A table of contents written for a page (9072 twips of text) shown in a
+    // box a third as wide: the page numbers stay on their lines, at the right,
+    // with dot leaders before them.
+    QTemporaryDir dir;
+    const QString path = writeFile(
+        dir, QStringLiteral("toc.rtf"),
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\paperw11906\\margl1417\\margr1417\\f0\\fs20 "
+        "\\pard\\tqr\\tldot\\tx9072 Summary\\tab 2\\par"
+        "\\pard\\li400\\tqr\\tldot\\tx9072 Reviews\\tab 31\\par}");
+    RichTextBox box;
+    box.resize(260, 120);
+    box.setFrameStyle(QFrame::NoFrame);
+    box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QVERIFY(box.setFileName(path));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const qreal right = box.viewport()->width() - box.document()->documentMargin();
+    for (const QString &entry : {QStringLiteral("Summary"), QStringLiteral("Reviews")}) {
+        const QTextBlock block = box.document()->find(entry).block();
+        QCOMPARE(block.layout()->lineCount(), 1);
+        const QTextLine line = block.layout()->lineAt(0);
+        QVERIFY2(line.naturalTextWidth() + line.x() > right - 12,
+                 qPrintable(QString::number(line.naturalTextWidth())));
+    }
+    // The leader's dots are ink between the entry and its number.
+    const QImage shot = box.viewport()->grab().toImage();
+    const QRect firstLine = box.cursorRect(box.document()->find(QStringLiteral("Summary")));
+    const QImage between = shot.copy(QRect(130, firstLine.top(), 60, firstLine.height()));
+    QVERIFY(inkedRows(between) > 0);
 }
 
 QTEST_MAIN(RichTextBoxTest)

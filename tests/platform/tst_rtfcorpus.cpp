@@ -1,4 +1,7 @@
 #include "platform/rtf/rtfreader.h"
+#include "platform/rtf/rtftabs.h"
+
+#include <QAbstractTextDocumentLayout>
 
 #include <QDir>
 #include <QDirIterator>
@@ -8,8 +11,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFragment>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QXmlStreamReader>
 
 using namespace gallerion;
@@ -161,6 +167,9 @@ class RtfCorpusTest : public QObject
 private slots:
     void externalFiles_data();
     void externalFiles();
+    void wordProcessorDocuments_data();
+    void wordProcessorDocuments();
+    void tableOfContentsKeepsItsPageNumbers();
     void sampleDiscFilesLoad();
     void sampleDiscAgreesWithUnrtf_data();
     void sampleDiscAgreesWithUnrtf();
@@ -196,6 +205,85 @@ void RtfCorpusTest::externalFiles()
         return;
     }
     QVERIFY2(ours == theirs, difference(ours, theirs).constData());
+}
+
+void RtfCorpusTest::wordProcessorDocuments_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("pictures");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("web article") << QStringLiteral("old3_from_web.rtf") << 2
+                                 << QStringList{QStringLiteral("\u03b1-D-Glucosidase"),
+                                                QStringLiteral("\u03b2-D-Glucuronidase"),
+                                                QStringLiteral("\u2022\tnumber of adult females")};
+    QTest::newRow("test sheet") << QStringLiteral("Issue46.rtf") << 1
+                                << QStringList{QStringLiteral("(\u263a) in Hungarian"),
+                                               QStringLiteral("\u2022\tIt is the 1")};
+    QTest::newRow("embedded object")
+        << QStringLiteral("PictureObjectEmbed2.rtf") << 1 << QStringList{};
+}
+
+// Documents written by word processors of the time: every picture is drawn
+// (not blank) and the symbol-font text reads as its author saw it.
+void RtfCorpusTest::wordProcessorDocuments()
+{
+    QFETCH(QString, file);
+    QFETCH(int, pictures);
+    QFETCH(QStringList, shown);
+    const QString path = externalCorpus() + QStringLiteral("/rtfpipe/") + file;
+    if (!QFileInfo::exists(path))
+        QSKIP("The shared RTF test files are not beside this checkout.");
+    QTextDocument document;
+    QString error;
+    QVERIFY2(rtf::readRtfFile(path, &document, &error), qPrintable(error));
+    const QString text = document.toPlainText();
+    QCOMPARE(text.count(QChar::ObjectReplacementCharacter), pictures);
+    for (const QString &words : shown)
+        QVERIFY2(text.contains(words), qPrintable(words));
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextImageFormat format = it.fragment().charFormat().toImageFormat();
+            if (!format.isValid())
+                continue;
+            const QImage image =
+                document.resource(QTextDocument::ImageResource, QUrl(format.name()))
+                    .value<QImage>();
+            QVERIFY2(image.width() > 8 && image.height() > 8, qPrintable(format.name()));
+            const QRgb corner = image.pixel(0, 0);
+            int differing = 0;
+            for (int y = 0; y < image.height(); y += 3) {
+                for (int x = 0; x < image.width(); x += 3)
+                    differing += image.pixel(x, y) != corner ? 1 : 0;
+            }
+            QVERIFY2(differing > 20, qPrintable(format.name()));
+        }
+    }
+}
+
+// The contents list was written for a page with right tabs at its margin;
+// in the viewer's narrower width every entry keeps its number on its line.
+void RtfCorpusTest::tableOfContentsKeepsItsPageNumbers()
+{
+    const QString path = externalCorpus() + QStringLiteral("/rtfpipe/old3_from_web.rtf");
+    if (!QFileInfo::exists(path))
+        QSKIP("The shared RTF test files are not beside this checkout.");
+    QTextDocument document;
+    QVERIFY(rtf::readRtfFile(path, &document, nullptr));
+    constexpr qreal viewerWidth = 520;
+    document.setTextWidth(viewerWidth);
+    rtf::fitTabStops(&document, viewerWidth - 2 * document.documentMargin());
+    document.documentLayout()->documentSize();
+    int entries = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (!block.blockFormat().hasProperty(rtf::TabLeadersProperty) ||
+            !block.text().contains(QLatin1Char('\t')))
+            continue;
+        ++entries;
+        QVERIFY2(block.layout()->lineCount() == 1, qPrintable(block.text()));
+        static const QRegularExpression pageNumber(QStringLiteral("\t\\d+$"));
+        QVERIFY2(pageNumber.match(block.text()).hasMatch(), qPrintable(block.text()));
+    }
+    QVERIFY2(entries > 60, qPrintable(QString::number(entries)));
 }
 
 void RtfCorpusTest::sampleDiscFilesLoad()

@@ -1,6 +1,8 @@
 #include "platform/rtf/rtfreader.h"
+#include "platform/rtf/rtftabs.h"
 
 #include <QBuffer>
+#include <QFontInfo>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -72,6 +74,10 @@ private slots:
     void destinationsAreSkipped_data();
     void destinationsAreSkipped();
     void fontsAndSizes();
+    void missingFontsFallBack_data();
+    void missingFontsFallBack();
+    void symbolFonts_data();
+    void symbolFonts();
     void boldItalicUnderlineStrike();
     void colours();
     void superAndSubscript();
@@ -80,6 +86,8 @@ private slots:
     void hiddenTextIsDropped();
     void paragraphAlignmentAndIndents();
     void spacingAndTabStops();
+    void tabStopsFromTheMargin_data();
+    void tabStopsFromTheMargin();
     void pardResetsParagraphFormat();
     void pageBreakStartsNewPage();
     void codePages_data();
@@ -91,11 +99,13 @@ private slots:
     void fieldShowsResult();
     void simpleTable();
     void tableFollowedByText();
+    void rowsWithOtherCells();
     void nestedTableKeepsText();
     void pngPicture();
     void metafileBecomesBlankOfGoalSize();
     void binaryPictureData();
     void plainTextFallback();
+    void footnotesFollowTheText();
     void binaryDataFails();
 };
 
@@ -134,7 +144,6 @@ void RtfReaderTest::destinationsAreSkipped_data()
     QTest::newRow("info") << QByteArray("{\\info{\\title hidden}{\\author hidden}}");
     QTest::newRow("stylesheet") << QByteArray("{\\stylesheet{\\s0 hidden;}{\\s1 hidden;}}");
     QTest::newRow("header and footer") << QByteArray("{\\header hidden}{\\footer hidden}");
-    QTest::newRow("footnote") << QByteArray("{\\footnote hidden}");
     QTest::newRow("generator") << QByteArray("{\\*\\generator hidden;}");
     QTest::newRow("binary inside skipped") << QByteArray("{\\*\\zz \\bin6 }}}{{{ hidden}");
     QTest::newRow("object keeps result")
@@ -159,13 +168,80 @@ void RtfReaderTest::fontsAndSizes()
 {
     QTextDocument document;
     rtf::readRtf(wrap("serif {\\f1\\fs36 sans} \\fs17 small"), &document);
-    QCOMPARE(formatOf(document, QStringLiteral("serif")).fontFamilies().toStringList(),
-             QStringList{QStringLiteral("Times New Roman")});
+    QCOMPARE(formatOf(document, QStringLiteral("serif")).fontFamilies().toStringList().first(),
+             QStringLiteral("Times New Roman"));
     QCOMPARE(formatOf(document, QStringLiteral("serif")).fontPointSize(), 12.0);
-    QCOMPARE(formatOf(document, QStringLiteral("sans")).fontFamilies().toStringList(),
-             QStringList{QStringLiteral("Arial")});
+    QCOMPARE(formatOf(document, QStringLiteral("sans")).fontFamilies().toStringList().first(),
+             QStringLiteral("Arial"));
     QCOMPARE(formatOf(document, QStringLiteral("sans")).fontPointSize(), 18.0);
     QCOMPARE(formatOf(document, QStringLiteral("small")).fontPointSize(), 8.5);
+}
+
+void RtfReaderTest::missingFontsFallBack_data()
+{
+    QTest::addColumn<QByteArray>("font");
+    QTest::addColumn<QString>("shownAs");
+    QTest::newRow("metric twin") << QByteArray("\\froman Times New Roman")
+                                 << QStringLiteral("Liberation Serif");
+    QTest::newRow("Calibri") << QByteArray("\\fswiss Calibri") << QStringLiteral("Carlito");
+    QTest::newRow("Cambria") << QByteArray("\\froman Cambria") << QStringLiteral("Caladea");
+    QTest::newRow("code-page suffix")
+        << QByteArray("\\fswiss\\fcharset238 Arial CE") << QStringLiteral("Liberation Sans");
+    QTest::newRow("Cyrillic suffix") << QByteArray("\\fmodern\\fcharset204 Courier New Cyr")
+                                     << QStringLiteral("Liberation Mono");
+    QTest::newRow("family hint") << QByteArray("\\fswiss Zarvick Grotesk")
+                                 << QStringLiteral("Liberation Sans");
+    QTest::newRow("panose of a serif")
+        << QByteArray("\\fnil{\\*\\panose 02040503050406030204}Zarvick Book")
+        << QStringLiteral("Liberation Serif");
+    QTest::newRow("panose of a fixed pitch")
+        << QByteArray("\\fnil{\\*\\panose 020b0609020204030204}Zarvick Type")
+        << QStringLiteral("Liberation Mono");
+}
+
+void RtfReaderTest::missingFontsFallBack()
+{
+    QFETCH(QByteArray, font);
+    QFETCH(QString, shownAs);
+    QTextDocument document;
+    rtf::readRtf("{\\rtf1{\\fonttbl{\\f0" + font + ";}}\\f0 text}", &document);
+    const QTextCharFormat format = formatOf(document, QStringLiteral("text"));
+    QVERIFY(format.fontFamilies().toStringList().contains(shownAs));
+    QCOMPARE(QFontInfo(format.font()).family(), shownAs);
+}
+
+void RtfReaderTest::symbolFonts_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Symbol letters")
+        << QByteArray("\\f2 a b g D \\'b7") << QStringLiteral("\u03b1 \u03b2 \u03b3 \u0394 \u2022");
+    QTest::newRow("private-use codes")
+        << QByteArray("\\f2\\u-3999?\\u61617?") << QStringLiteral("\u03b1\u00b1");
+    QTest::newRow("Wingdings") << QByteArray("\\f3 J\\'fc") << QStringLiteral("\u263a\u2713");
+    QTest::newRow("other fonts keep letters")
+        << QByteArray("\\f0 a\\u61514?") << QStringLiteral("a\uf04a");
+    QTest::newRow("list bullet")
+        << QByteArray("{\\pntext\\f2\\'b7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'b7}}item")
+        << QStringLiteral("\u2022\titem");
+    QTest::newRow("SYMBOL field")
+        << QByteArray(
+               "({\\field{\\*\\fldinst SYMBOL 74 \\\\f \"Wingdings\" \\\\s 12}{\\fldrslt\\f3 J}})")
+        << QStringLiteral("(\u263a)");
+    QTest::newRow("SYMBOL field in hex")
+        << QByteArray("{\\field{\\*\\fldinst SYMBOL 0x61 \\\\f Symbol}{\\fldrslt }}")
+        << QStringLiteral("\u03b1");
+    QTest::newRow("other fields show their result")
+        << QByteArray("{\\field{\\*\\fldinst PAGE}{\\fldrslt 7}}") << QStringLiteral("7");
+}
+
+void RtfReaderTest::symbolFonts()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, expected);
+    const QByteArray fonts = "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times New Roman;}"
+                             "{\\f2\\froman\\fcharset2 Symbol;}{\\f3\\fnil\\fcharset2 Wingdings;}}";
+    QCOMPARE(plain(fonts + body + "}"), expected);
 }
 
 void RtfReaderTest::boldItalicUnderlineStrike()
@@ -231,7 +307,7 @@ void RtfReaderTest::plainResetsCharacterFormat()
     QTextDocument document;
     rtf::readRtf(wrap("\\f1\\fs40\\b\\i\\ul\\cf1 styled\\plain  plain"), &document);
     const QTextCharFormat format = formatOf(document, QStringLiteral("plain"));
-    QCOMPARE(format.fontFamilies().toStringList(), QStringList{QStringLiteral("Times New Roman")});
+    QCOMPARE(format.fontFamilies().toStringList().first(), QStringLiteral("Times New Roman"));
     QCOMPARE(format.fontPointSize(), 12.0);
     QVERIFY(format.fontWeight() != QFont::Bold && !format.fontItalic());
     QCOMPARE(format.underlineStyle(), QTextCharFormat::NoUnderline);
@@ -295,6 +371,41 @@ void RtfReaderTest::spacingAndTabStops()
     QCOMPARE(second.lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
     QCOMPARE(second.lineHeight(), 150.0);
     QVERIFY(second.tabPositions().isEmpty());
+}
+
+void RtfReaderTest::tabStopsFromTheMargin_data()
+{
+    QTest::addColumn<QByteArray>("paragraph");
+    QTest::addColumn<QList<qreal>>("positions");
+    QTest::addColumn<QList<int>>("leaders");
+    // Qt measures from where the first line starts; the document from the margin.
+    QTest::newRow("indented") << QByteArray("\\li720\\tqr\\tldot\\tx9072") << QList<qreal>{556.8}
+                              << QList<int>{1};
+    QTest::newRow("hanging indent is a stop")
+        << QByteArray("\\fi-360\\li360") << QList<qreal>{24} << QList<int>{};
+    QTest::newRow("hanging with its own stop")
+        << QByteArray("\\fi-360\\li360\\tx360\\tlhyph\\tx2000") << QList<qreal>{24, 2000.0 / 15}
+        << QList<int>{0, 2};
+    QTest::newRow("stops before the line start go")
+        << QByteArray("\\li1440\\tx720\\tlul\\tqc\\tx2160") << QList<qreal>{48} << QList<int>{3};
+}
+
+void RtfReaderTest::tabStopsFromTheMargin()
+{
+    QFETCH(QByteArray, paragraph);
+    QFETCH(QList<qreal>, positions);
+    QFETCH(QList<int>, leaders);
+    QTextDocument document;
+    rtf::readRtf(wrap("\\pard" + paragraph + " a\\tab b\\par"), &document);
+    const QTextBlockFormat format = blockOf(document, QStringLiteral("a"));
+    QList<qreal> found;
+    for (const QTextOption::Tab &tab : format.tabPositions())
+        found.append(tab.position);
+    QCOMPARE(found, positions);
+    QList<int> foundLeaders;
+    for (const QVariant &leader : format.property(rtf::TabLeadersProperty).toList())
+        foundLeaders.append(leader.toInt());
+    QCOMPARE(foundLeaders, leaders);
 }
 
 void RtfReaderTest::pardResetsParagraphFormat()
@@ -422,7 +533,12 @@ void RtfReaderTest::simpleTable()
     QCOMPARE(widths[0].rawValue(), 1500 * 100.0 / 4500);
     QCOMPARE(widths[1].rawValue(), 3000 * 100.0 / 4500);
     QCOMPARE(table->format().width().rawValue(), 4500 * 100.0 / 8640);
-    QCOMPARE(table->format().border(), 1.0);
+    // Only the bottom border that the cell has is drawn, not a grid.
+    const QTextTableCellFormat cell = table->cellAt(0, 0).format().toTableCellFormat();
+    QCOMPARE(table->format().border(), 0.0);
+    QCOMPARE(cell.bottomBorder(), 1.0);
+    QCOMPARE(cell.topBorder(), 0.0);
+    QCOMPARE(table->cellAt(1, 0).format().toTableCellFormat().bottomBorder(), 0.0);
     QVERIFY(document.toPlainText().startsWith(QStringLiteral("before")));
     QVERIFY(document.toPlainText().endsWith(QStringLiteral("after")));
     QVERIFY(!document.find(QStringLiteral("after")).currentTable());
@@ -445,17 +561,64 @@ void RtfReaderTest::tableFollowedByText()
     QVERIFY(document.find(QStringLiteral("elast")).currentTable());
 }
 
+void RtfReaderTest::rowsWithOtherCells()
+{
+    // Two wide cells, then three narrow shaded ones, then a cell merged across
+    // two and one merged down, then cells on other boundaries.
+    QTextDocument document;
+    rtf::readRtf(
+        wrap("\\trowd\\cellx3000\\cellx6000\\intbl H1\\cell H2\\cell\\row"
+             "\\trowd\\clcbpat1\\cellx2000\\cellx4000\\clvertalc\\clshdng2500\\cellx6000\\intbl "
+             "a\\cell b\\cell "
+             "c\\cell\\row"
+             "\\trowd\\clmgf\\cellx2000\\clmrg\\cellx4000\\clvmgf\\cellx6000\\intbl "
+             "wide\\cell\\cell tall\\cell\\row"
+             "\\trowd\\cellx2000\\cellx4000\\clvmrg\\cellx6000\\intbl x\\cell y\\cell\\cell\\row"),
+        &document);
+    QTextTable *table = firstTable(document);
+    QVERIFY(table);
+    QCOMPARE(table->rows(), 4);
+    QCOMPARE(table->columns(), 4); // boundaries at 2000, 3000, 4000 and 6000
+    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    QCOMPARE(widths.size(), 4);
+    QCOMPARE(widths[0].rawValue(), 2000 * 100.0 / 6000);
+    QCOMPARE(widths[1].rawValue(), 1000 * 100.0 / 6000);
+    struct Expected
+    {
+        int row, column, columnSpan, rowSpan;
+        QString text;
+    };
+    const QList<Expected> cells{
+        {0, 0, 2, 1, QStringLiteral("H1")},   {0, 2, 2, 1, QStringLiteral("H2")},
+        {1, 0, 1, 1, QStringLiteral("a")},    {1, 1, 2, 1, QStringLiteral("b")},
+        {1, 3, 1, 1, QStringLiteral("c")},    {2, 0, 3, 1, QStringLiteral("wide")},
+        {2, 3, 1, 2, QStringLiteral("tall")}, {3, 1, 2, 1, QStringLiteral("y")}};
+    for (const Expected &e : cells) {
+        const QTextTableCell cell = table->cellAt(e.row, e.column);
+        QCOMPARE(cell.column(), e.column);
+        QCOMPARE(cell.columnSpan(), e.columnSpan);
+        QCOMPARE(cell.rowSpan(), e.rowSpan);
+        QCOMPARE(cellText(table, e.row, e.column), e.text);
+    }
+    QCOMPARE(table->cellAt(1, 0).format().background().color(), QColor(Qt::red));
+    // A quarter shade of grey, the text in the middle of the cell.
+    const QTextCharFormat shaded = table->cellAt(1, 3).format();
+    QCOMPARE(shaded.background().color(), QColor(192, 192, 192));
+    QCOMPARE(shaded.verticalAlignment(), QTextCharFormat::AlignMiddle);
+    QCOMPARE(table->cellAt(1, 1).format().background().style(), Qt::NoBrush);
+}
+
 void RtfReaderTest::nestedTableKeepsText()
 {
     const QByteArray body =
         "\\trowd\\cellx3000\\cellx6000\\pard\\intbl outer1\\cell\\pard\\intbl\\itap2 in1\\nestcell "
-        "in2\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{"
+        "in2\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000 props\\nestrow}{"
         "\\nonesttables\\par}"
         "\\pard\\intbl\\itap1 tail\\cell\\row\\pard end";
     QTextDocument document;
     rtf::readRtf(wrap(body), &document);
     const QString text = document.toPlainText().simplified();
-    QCOMPARE(text, QStringLiteral("outer1 in1 in2 tail end"));
+    QCOMPARE(text, QStringLiteral("outer1 in1 in2 props tail end"));
     QTextTable *table = firstTable(document);
     QVERIFY(table);
     QCOMPARE(table->columns(), 2);
@@ -529,6 +692,33 @@ void RtfReaderTest::plainTextFallback()
     QCOMPARE(plain("caf\xc3\xa9"), QStringLiteral("caf\u00e9"));
     QCOMPARE(plain("caf\xe9 \x80"), QStringLiteral("caf\u00e9 \u20ac"));
     QCOMPARE(plain("  {\\rtf1 leading blanks}"), QStringLiteral("leading blanks"));
+    // A byte-order mark, stray bytes or UTF-16 in front of the rich text.
+    QCOMPARE(plain("\xef\xbb\xbf{\\rtf1 marked}"), QStringLiteral("marked"));
+    QCOMPARE(plain("From: someone\r\n\r\n{\\rtf1 mailed}"), QStringLiteral("mailed"));
+    QCOMPARE(plain(QByteArray("\xff\xfe{\0\\\0r\0t\0f\0 \0w\0i\0d\0e\0}\0", 22)),
+             QStringLiteral("wide"));
+    // Far into a plain text it is only text.
+    const QByteArray mention = QByteArray(2000, 'x') + "{\\rtf1 y}";
+    QCOMPARE(plain(mention), QString::fromLatin1(mention));
+}
+
+void RtfReaderTest::footnotesFollowTheText()
+{
+    QTextDocument document;
+    rtf::readRtf(
+        wrap("Shark{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Gruber 1982.} and "
+             "ray{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} Clark {\\i 1959}.}.\\par "
+             "\\trowd\\cellx2000\\intbl cell{\\super\\chftn}{\\footnote{\\super\\chftn} In a "
+             "table.}\\cell\\row\\pard End."),
+        &document);
+    QCOMPARE(
+        document.toPlainText(),
+        QStringLiteral(
+            "Shark1 and ray2.\n\ncell3\nEnd.\n\n1 Gruber 1982.\n2 Clark 1959.\n3 In a table."));
+    QCOMPARE(formatOf(document, QStringLiteral("2 Clark")).verticalAlignment(),
+             QTextCharFormat::AlignSuperScript);
+    QVERIFY(formatOf(document, QStringLiteral("1959")).fontItalic());
+    QVERIFY(!document.find(QStringLiteral("In a table")).currentTable());
 }
 
 void RtfReaderTest::binaryDataFails()

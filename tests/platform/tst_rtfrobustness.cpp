@@ -1,5 +1,6 @@
 #include "platform/rtf/rtfreader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -46,6 +47,7 @@ private slots:
     void brokenEscapes_data();
     void brokenEscapes();
     void cellFloodIsCapped();
+    void raggedRowsStayWithinTheColumnCap();
     void hugePictureGoalIsCapped();
     void randomBytesAfterHeader();
 };
@@ -113,7 +115,7 @@ void RtfRobustnessTest::absurdNumbersAreClamped()
                  "\\uc99999999 \\u99999999999 x\\u-99999999999 y\\'ff}",
                  &document);
     QCOMPARE(document.find(QStringLiteral("big")).charFormat().fontPointSize(), 1638.0);
-    QCOMPARE(document.find(QStringLiteral("small")).charFormat().fontPointSize(), 1.0);
+    QCOMPARE(document.find(QStringLiteral("small")).charFormat().fontPointSize(), 2.0);
     const QTextBlockFormat block = document.find(QStringLiteral("indented")).blockFormat();
     QCOMPARE(block.leftMargin(), 31680 / 15.0);
     QCOMPARE(block.textIndent(), -31680 / 15.0);
@@ -164,6 +166,48 @@ void RtfRobustnessTest::cellFloodIsCapped()
     QCOMPARE(table->rows(), 1);
     QCOMPARE(table->columns(), 64);
     QCOMPARE(document.toPlainText().count(QLatin1Char('x')), 5000);
+}
+
+// Every cell of the grid must belong to a cell that covers it, or Qt's
+// layout reads freed memory.
+void verifyConsistent(QTextTable *table)
+{
+    for (int r = 0; r < table->rows(); ++r) {
+        for (int c = 0; c < table->columns(); ++c) {
+            const QTextTableCell cell = table->cellAt(r, c);
+            QVERIFY(cell.column() <= c && c < cell.column() + cell.columnSpan());
+            QVERIFY(cell.row() <= r && r < cell.row() + cell.rowSpan());
+        }
+    }
+}
+
+void RtfRobustnessTest::raggedRowsStayWithinTheColumnCap()
+{
+    // Every row has cells on boundaries no other row has, some backwards,
+    // some merged into nothing, some merged down past the table's start;
+    // and cells without a row definition before a row with one.
+    std::mt19937 random(18);
+    QByteArray rtf = "{\\rtf1 \\cell\\cell\\row\\cellx6000\\cell\\row ";
+    for (int row = 0; row < 300; ++row) {
+        rtf += "\\trowd";
+        for (int cell = 0; cell < 1 + int(random() % 70); ++cell) {
+            static const char *flags[] = {"", "\\clmrg", "\\clvmrg", "\\clmgf", ""};
+            rtf += flags[random() % 5] + QByteArray("\\cellx") +
+                   QByteArray::number(int(random() % 20000) - 1000);
+        }
+        rtf += "\\intbl " + QByteArray("t\\cell ").repeated(int(random() % 80)) + "\\row ";
+    }
+    QTextDocument document;
+    rtf::readRtf(rtf + "}", &document);
+    QTextTable *table = nullptr;
+    for (QTextFrame *frame : document.rootFrame()->childFrames())
+        table = table ? table : qobject_cast<QTextTable *>(frame);
+    QVERIFY(table);
+    QVERIFY(table->columns() <= 64);
+    QCOMPARE(table->rows(), 302);
+    verifyConsistent(table);
+    document.setTextWidth(520);
+    QVERIFY(document.documentLayout()->documentSize().height() > 0);
 }
 
 void RtfRobustnessTest::hugePictureGoalIsCapped()

@@ -5,19 +5,13 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include "platform/rtf/rtftablerow.h"
+
 class QImage;
 class QTextDocument;
 class QTextTable;
 
 namespace gallerion::rtf {
-
-// What the current table row says about its cells.
-struct RowDefinition
-{
-    QList<int> cellRightEdges; // \cellx, twips from the left margin
-    bool borders = false;
-    int gap = 0; // \trgaph, twips
-};
 
 // Appends text, paragraphs, tables and pictures to a document in reading
 // order. Text is collected per character format and inserted in runs, which
@@ -25,29 +19,49 @@ struct RowDefinition
 class DocumentBuilder
 {
 public:
-    explicit DocumentBuilder(QTextDocument *document);
+    // Pictures are kept as resources of resources (the document itself when
+    // null), named with the given prefix.
+    explicit DocumentBuilder(QTextDocument *document, QTextDocument *resources = nullptr,
+                             const QString &imagePrefix = QStringLiteral("rtfpict:"));
 
-    // Places the cursor for content of a paragraph that is, or is not, in a table.
-    void beginContent(bool inTable);
+    // Table widths are shares of this page width, in twips.
+    void setTextWidth(int twips) { m_textWidth = qMax(1, twips); }
+    // Tabs past the last tab stop go to multiples of this, in twips.
+    void setDefaultTabStop(int twips);
+    // Places the cursor for content of a paragraph that is, or is not, in a
+    // table; a new table row takes its cells from row.
+    void beginContent(bool inTable, const RowDefinition &row);
     void setCharFormat(const QTextCharFormat &format);
     void appendText(const QString &text);
     void insertImage(const QImage &image, QSizeF size);
     void endParagraph(const QTextBlockFormat &format);
     void pageBreak(const QTextBlockFormat &format);
-    void endCell(const QTextBlockFormat &format);
+    void endCell(const QTextBlockFormat &format, const RowDefinition &row);
     void endRow(const RowDefinition &row);
-    // Ends the load; call once, last.
-    void finish(const QTextBlockFormat &format);
+    QTextDocument *document() const { return m_document; }
+    // Ends the load; call once, last. Notes, when given, follow the text
+    // below a short rule.
+    void finish(const QTextBlockFormat &format, const QTextDocument *notes = nullptr);
 
 private:
     void flush();
     void finishBlock(QTextBlockFormat format);
-    void enterTable();
+    void enterTable(const RowDefinition &row);
     void leaveTable();
-    void moveToCell();
+    void moveToCell(const RowDefinition &row);
+    void startRow(const RowDefinition &row);
+    void placeEdges(const RowDefinition &row, QList<qsizetype> &ends);
+    void insertGridColumn(qsizetype column);
+    void layOutCells(const RowDefinition &row, const QList<qsizetype> &ends);
+    void mergeCells(int row, int column, int rows, int columns);
+    void mergeVertically(qsizetype column, int span);
+    int cellColumn();
+    void updateTableFormat(const RowDefinition &row);
     QString addImageResource(const QImage &image);
 
     QTextDocument *m_document;
+    QTextDocument *m_resources;
+    QString m_imagePrefix;
     QTextCursor m_cursor;
     QTextCursor m_editBlock;
     QTextCharFormat m_format;
@@ -59,6 +73,9 @@ private:
     int m_column = 0;
     bool m_rowEnded = false;
     bool m_cellEnded = false;
+    int m_textWidth = 8640;
+    TableGrid m_grid;
+    QList<qsizetype> m_cellColumns; // first grid column of each cell of the row
 };
 
 } // namespace gallerion::rtf

@@ -14,8 +14,11 @@ struct Picture
         Unknown,
         Png,
         Jpeg,
-        Bitmap,
-        Metafile
+        Dib,           // \dibitmap
+        Ddb,           // \wbitmap
+        WindowsMeta,   // \wmetafile
+        EnhancedMeta,  // \emfblip
+        OtherMetafile, // \macpict, \pmmetafile: kept as a blank of their size
     };
 
     Format format = Unknown;
@@ -25,15 +28,22 @@ struct Picture
     int goalHeight = 0;
     int scaleX = 100; // percent
     int scaleY = 100;
-    QByteArray hex;    // data written as hex digits
-    QByteArray binary; // data given by \bin
+    int cropLeft = 0; // \piccropl, ...: twips cut off each side
+    int cropRight = 0;
+    int cropTop = 0;
+    int cropBottom = 0;
+    int bitsPerPixel = 1; // \wbmbitspixel
+    int widthBytes = 0;   // \wbmwidthbytes
+    QByteArray hex;       // data written as hex digits
+    QByteArray binary;    // data given by \bin
 };
 
-// The picture's image, or a null image when it cannot be drawn (metafiles,
-// unknown formats, broken data).
+// The picture's image, or a null image when it cannot be drawn (unknown
+// formats, broken data). Metafiles are drawn at twice their shown size so
+// that they stay sharp when printed.
 QImage decodePicture(const Picture &picture);
 
-// The size in pixels at which the picture is shown; the decoded image may be null.
+// The size in pixels at which the picture is shown, cropped; the decoded image may be null.
 QSizeF displaySize(const Picture &picture, const QImage &image);
 
 } // namespace gallerion::rtf

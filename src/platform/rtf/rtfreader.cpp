@@ -2,9 +2,12 @@
 
 #include "platform/rtf/rtfbuilder.h"
 #include "platform/rtf/rtfcharset.h"
+#include "platform/rtf/rtffields.h"
+#include "platform/rtf/rtffonts.h"
 #include "platform/rtf/rtfkeywords.h"
 #include "platform/rtf/rtfpicture.h"
 #include "platform/rtf/rtfstate.h"
+#include "platform/rtf/rtfsymbolfonts.h"
 #include "platform/rtf/rtftokenizer.h"
 #include "platform/twips.h"
 
@@ -13,7 +16,9 @@
 #include <QHash>
 #include <QStringDecoder>
 #include <QTextDocument>
+#include <QtEndian>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -33,7 +38,27 @@ struct FontEntry
 {
     QString name;
     int codePage = 0;
+    FontKind kind = FontKind::Unknown;
+    SymbolFont symbol = SymbolFont::None;
+    QStringList families; // best first, for a missing font a like one
 };
+
+constexpr int MaxFieldInstruction = 4096;
+
+FontKind fontKindFor(QByteArrayView familyWord)
+{
+    if (familyWord == "froman")
+        return FontKind::Roman;
+    if (familyWord == "fswiss")
+        return FontKind::Swiss;
+    if (familyWord == "fmodern")
+        return FontKind::Modern;
+    if (familyWord == "fscript")
+        return FontKind::Script;
+    if (familyWord == "fdecor")
+        return FontKind::Decor;
+    return FontKind::Unknown;
+}
 
 int clampTwips(int value)
 {
@@ -49,7 +74,7 @@ class Reader
 {
 public:
     Reader(QByteArrayView data, QTextDocument *document)
-        : m_tokens(data), m_builder(document), m_stack(1)
+        : m_tokens(data), m_builder(document), m_out(&m_builder), m_stack(1)
     {}
 
     void run();
@@ -68,6 +93,11 @@ private:
     bool breakWord(Keyword keyword);
     bool specialCharacterWord(Keyword keyword, const Token &token);
     bool tableWord(Keyword keyword, const Token &token);
+    bool cellWord(Keyword keyword, const Token &token);
+    bool borderWord(Keyword keyword, const Token &token);
+    bool borderLineWord(Keyword keyword, const Token &token);
+    BorderLine *currentBorder();
+    void updateTextWidth();
     bool pictureWord(Keyword keyword, const Token &token);
     void documentWord(Keyword keyword, const Token &token);
     void controlSymbol(unsigned char symbol);
@@ -76,6 +106,11 @@ private:
     void fontTableText(QByteArrayView bytes);
     void colourTableText(QByteArrayView bytes);
     void appendCharacter(char16_t c);
+    void appendString(const QString &text);
+    SymbolFont currentSymbolFont() const;
+    void finishFieldInstruction();
+    void beginFootnote();
+    void endFootnote();
 
     void prepareText();
     void flushBytes();
@@ -84,7 +119,8 @@ private:
     QTextCharFormat charFormat() const;
     QColor colour(int index) const;
     void commitFont();
-    void finishPicture();
+    void finishPicture(bool hidden);
+    bool showsPicture() const;
     void endParagraph();
     void setUnderline(const Token &token, QTextCharFormat::UnderlineStyle style);
     void setVerticalAlignment(const Token &token, QTextCharFormat::VerticalAlignment alignment);
@@ -92,6 +128,10 @@ private:
 
     Tokenizer m_tokens;
     DocumentBuilder m_builder;
+    DocumentBuilder *m_out; // the text's builder, or the notes' inside a footnote
+    std::unique_ptr<QTextDocument> m_notes;
+    std::unique_ptr<DocumentBuilder> m_notesBuilder;
+    int m_footnotes = 0;
     CodePageDecoder m_decoder;
     std::vector<GroupState> m_stack;
     int m_flattened = 0;
@@ -110,6 +150,16 @@ private:
     bool m_colourGiven = false;
     Picture m_picture;
     RowDefinition m_row;
+    CellDefinition m_cell; // the cell whose \cellx is still to come
+    int m_borderSide = -1; // 0-3 a side of m_cell, 4-9 a side of m_row
+    int m_paperWidth = 12240;
+    int m_marginLeft = 1800;
+    int m_marginRight = 1800;
+    QByteArray m_shapePropertyName;
+    QByteArray m_fieldInstruction;
+    bool m_fieldResultShown = false; // a SYMBOL field showed its character itself
+    QByteArray m_panose;
+    bool m_shapeShown = false; // the current shape showed its picture or text
 
     QByteArray m_bytes; // text not yet decoded, all of one code page
     int m_bytesCodePage = 0;
@@ -160,7 +210,9 @@ void Reader::run()
         }
     }
     flushBytes();
-    m_builder.finish(blockFormat(paragraph()));
+    if (m_notesBuilder)
+        m_notesBuilder->finish(QTextBlockFormat());
+    m_builder.finish(blockFormat(paragraph()), m_notes.get());
 }
 
 void Reader::openGroup()
@@ -188,8 +240,13 @@ bool Reader::closeGroup()
     m_stack.pop_back();
     if (closed.destination == Destination::FontTable)
         commitFont();
+    if (closed.footnote && !state().footnote)
+        endFootnote();
+    if (closed.destination == Destination::FieldInstruction &&
+        state().destination != Destination::FieldInstruction)
+        finishFieldInstruction();
     if (closed.destination == Destination::Picture && state().destination != Destination::Picture)
-        finishPicture();
+        finishPicture(closed.chars.hidden);
     m_formatChanged = m_formatChanged || !(closed.chars == chars());
     m_placeChanged = m_placeChanged || closed.paragraph.inTable != paragraph().inTable;
     return m_stack.size() <= 1;
@@ -237,6 +294,46 @@ bool Reader::destinationWord(Keyword keyword, bool starred)
         destination = Destination::Picture;
         m_picture = Picture();
         return true;
+    case Keyword::Shape:
+        m_shapeShown = false;
+        return true;
+    case Keyword::Field:
+        m_fieldResultShown = false;
+        return true;
+    case Keyword::FieldInstruction:
+        destination = Destination::FieldInstruction;
+        m_fieldInstruction.clear();
+        return true;
+    case Keyword::FieldResult:
+        if (std::exchange(m_fieldResultShown, false))
+            break;
+        return true;
+    case Keyword::Panose:
+        destination = Destination::Panose;
+        m_panose.clear();
+        return true;
+    case Keyword::ShapeInstructions:
+        destination = Destination::ShapeInstructions;
+        return true;
+    case Keyword::ShapePropertyName:
+        destination = Destination::ShapePropertyName;
+        m_shapePropertyName.clear();
+        return true;
+    case Keyword::ShapeText:
+        if (m_shapeShown)
+            break; // a picture frame's text repeats its picture
+        destination = Destination::Text;
+        m_shapeShown = true;
+        return true;
+    case Keyword::ShapeResult:
+        if (m_shapeShown)
+            break; // what older readers show in place of the shape
+        return true;
+    case Keyword::Footnote:
+        if (state().footnote || state().destination != Destination::Text)
+            break; // a note in a note
+        beginFootnote();
+        return true;
     case Keyword::Skip:
         break;
     default:
@@ -262,7 +359,8 @@ bool Reader::characterWord(Keyword keyword, const Token &token)
         c.font = token.parameter;
         break;
     case Keyword::FontSize:
-        c.halfPoints = token.hasParameter ? qBound(2, token.parameter, 3276) : 24;
+        // Qt shrinks raised text by a third in whole points; below 2 points that is none.
+        c.halfPoints = token.hasParameter ? qBound(4, token.parameter, 3276) : 24;
         break;
     case Keyword::Bold:
         c.bold = switchedOn(token);
@@ -342,6 +440,7 @@ bool Reader::paragraphWord(Keyword keyword, const Token &token)
     const int twips = clampTwips(token.parameter);
     switch (keyword) {
     case Keyword::ParagraphDefault:
+        m_borderSide = -1;
         m_placeChanged = m_placeChanged || p.inTable;
         p = ParagraphProperties();
         break;
@@ -390,6 +489,18 @@ bool Reader::paragraphWord(Keyword keyword, const Token &token)
     case Keyword::TabStop:
         addTabStop(twips);
         break;
+    case Keyword::TabLeaderDots:
+        p.nextLeader = TabLeader::Dots;
+        break;
+    case Keyword::TabLeaderHyphens:
+        p.nextLeader = TabLeader::Hyphens;
+        break;
+    case Keyword::TabLeaderLine:
+        p.nextLeader = TabLeader::Line;
+        break;
+    case Keyword::TabLeaderEquals:
+        p.nextLeader = TabLeader::Equals;
+        break;
     case Keyword::InTable:
         m_placeChanged = m_placeChanged || !p.inTable;
         p.inTable = true;
@@ -403,13 +514,10 @@ bool Reader::paragraphWord(Keyword keyword, const Token &token)
 void Reader::addTabStop(int twips)
 {
     ParagraphProperties &p = paragraph();
-    if (p.tabs.size() < MaxTabStops) {
-        const QChar delimiter =
-            p.nextTabType == QTextOption::DelimiterTab ? QLatin1Char('.') : QChar();
-        p.tabs.append(
-            QTextOption::Tab(qMax(0, twips) / qreal(TwipsPerPixel), p.nextTabType, delimiter));
-    }
+    if (p.tabs.size() < MaxTabStops)
+        p.tabs.append(TabStop{qMax(0, twips), p.nextTabType, p.nextLeader});
     p.nextTabType = QTextOption::LeftTab;
+    p.nextLeader = TabLeader::None;
 }
 
 bool Reader::breakWord(Keyword keyword)
@@ -421,16 +529,16 @@ bool Reader::breakWord(Keyword keyword)
     case Keyword::Page:
         flushBytes();
         place();
-        m_builder.pageBreak(blockFormat(paragraph()));
+        m_out->pageBreak(blockFormat(paragraph()));
         return true;
     case Keyword::Cell:
         flushBytes();
-        m_builder.endCell(blockFormat(paragraph()));
+        m_out->endCell(blockFormat(paragraph()), m_row);
         m_placeChanged = true;
         return true;
     case Keyword::Row:
         flushBytes();
-        m_builder.endRow(m_row);
+        m_out->endRow(m_row);
         m_placeChanged = true;
         return true;
     case Keyword::NestedRow:
@@ -447,7 +555,7 @@ void Reader::endParagraph()
         return;
     flushBytes();
     place();
-    m_builder.endParagraph(blockFormat(paragraph()));
+    m_out->endParagraph(blockFormat(paragraph()));
     m_placeChanged = true;
 }
 
@@ -506,11 +614,21 @@ bool Reader::specialCharacterWord(Keyword keyword, const Token &token)
         appendCharacter(u'\u200f');
         break;
     case Keyword::Unicode: {
-        const int value = token.parameter < 0 ? token.parameter + 0x10000 : token.parameter;
-        appendCharacter(char16_t(qBound(0, value, 0xffff)));
+        const int value =
+            qBound(0, token.parameter < 0 ? token.parameter + 0x10000 : token.parameter, 0xffff);
+        const SymbolFont symbol = currentSymbolFont();
+        // Word writes a symbol font's characters at their private-use codes.
+        if (symbol != SymbolFont::None && value >= 0xf020 && value <= 0xf0ff)
+            appendString(symbolCharacter(symbol, uint(value)));
+        else
+            appendCharacter(char16_t(value));
         m_fallbackToSkip = state().unicodeSkip;
         break;
     }
+    case Keyword::FootnoteMark:
+        // In the text the mark of the note that follows; in the note its own.
+        appendString(QString::number(state().footnote ? m_footnotes : m_footnotes + 1));
+        break;
     case Keyword::UnicodeSkip:
         state().unicodeSkip = qBound(0, token.parameter, 16);
         break;
@@ -525,22 +643,117 @@ bool Reader::tableWord(Keyword keyword, const Token &token)
     switch (keyword) {
     case Keyword::RowDefaults:
         m_row = RowDefinition();
+        m_cell = CellDefinition();
+        m_borderSide = -1;
         return true;
     case Keyword::CellEdge:
-        if (m_row.cellRightEdges.size() < MaxCells)
-            m_row.cellRightEdges.append(clampTwips(token.parameter));
+        m_cell.rightEdge = clampTwips(token.parameter);
+        if (m_row.cells.size() < MaxCells)
+            m_row.cells.append(m_cell);
+        m_cell = CellDefinition();
+        m_borderSide = -1;
         return true;
     case Keyword::RowGap:
         m_row.gap = clampTwips(token.parameter);
         return true;
+    case Keyword::RowLeft:
+        m_row.left = clampTwips(token.parameter);
+        return true;
     default:
         break;
     }
-    if (token.text.startsWith("clbrdr") || token.text.startsWith("trbrdr")) {
-        m_row.borders = true;
-        return true;
+    return cellWord(keyword, token) || borderWord(keyword, token);
+}
+
+bool Reader::cellWord(Keyword keyword, const Token &token)
+{
+    switch (keyword) {
+    case Keyword::CellMergeFirst:
+        m_cell.mergeFirst = true;
+        break;
+    case Keyword::CellMerge:
+        m_cell.merged = true;
+        break;
+    case Keyword::CellVerticalMergeFirst:
+        m_cell.verticalFirst = true;
+        break;
+    case Keyword::CellVerticalMerge:
+        m_cell.verticallyMerged = true;
+        break;
+    case Keyword::CellShading:
+        m_cell.shading = colour(token.parameter);
+        break;
+    case Keyword::CellShadingPercent:
+        m_cell.shadingPercent = qBound(0, token.parameter, 10000);
+        break;
+    case Keyword::CellAlignTop:
+        m_cell.verticalAlignment = Qt::AlignTop;
+        break;
+    case Keyword::CellAlignMiddle:
+        m_cell.verticalAlignment = Qt::AlignVCenter;
+        break;
+    case Keyword::CellAlignBottom:
+        m_cell.verticalAlignment = Qt::AlignBottom;
+        break;
+    default:
+        return false;
     }
-    return false;
+    return true;
+}
+
+// A border word names a side; the \brdr words after it describe its line.
+bool Reader::borderWord(Keyword keyword, const Token &token)
+{
+    switch (keyword) {
+    case Keyword::CellBorderTop:
+    case Keyword::CellBorderLeft:
+    case Keyword::CellBorderBottom:
+    case Keyword::CellBorderRight:
+        m_borderSide = int(keyword) - int(Keyword::CellBorderTop);
+        break;
+    case Keyword::RowBorder:
+        m_borderSide = 4 + int(QByteArrayView("tlbrhv").indexOf(token.text.back()));
+        break;
+    default:
+        if (m_borderSide < 0)
+            return false;
+        return borderLineWord(keyword, token);
+    }
+    if (BorderLine *line = currentBorder())
+        *line = BorderLine{true, 0, {}};
+    return true;
+}
+
+bool Reader::borderLineWord(Keyword keyword, const Token &token)
+{
+    BorderLine *line = currentBorder();
+    if (!line)
+        return false;
+    switch (keyword) {
+    case Keyword::BorderNone:
+        line->present = false;
+        break;
+    case Keyword::BorderStyle:
+        break;
+    case Keyword::BorderWidth:
+        line->width = qBound(0, token.parameter, 255);
+        break;
+    case Keyword::BorderColour:
+        line->colour = colour(token.parameter);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+BorderLine *Reader::currentBorder()
+{
+    if (m_borderSide >= 0 && m_borderSide < 4)
+        return &m_cell.borders[m_borderSide];
+    if (m_borderSide >= 4 && m_borderSide < 10)
+        return &m_row.rowBorders[m_borderSide - 4];
+    return nullptr;
 }
 
 bool Reader::pictureWord(Keyword keyword, const Token &token)
@@ -555,10 +768,37 @@ bool Reader::pictureWord(Keyword keyword, const Token &token)
         p.format = Picture::Jpeg;
         break;
     case Keyword::PictBitmap:
-        p.format = Picture::Bitmap;
+        p.format = Picture::Dib;
         break;
-    case Keyword::PictMetafile:
-        p.format = Picture::Metafile;
+    case Keyword::PictDdb:
+        p.format = Picture::Ddb;
+        break;
+    case Keyword::PictWindowsMeta:
+        p.format = Picture::WindowsMeta;
+        break;
+    case Keyword::PictEnhancedMeta:
+        p.format = Picture::EnhancedMeta;
+        break;
+    case Keyword::PictOtherMeta:
+        p.format = Picture::OtherMetafile;
+        break;
+    case Keyword::PictCropLeft:
+        p.cropLeft = clampTwips(token.parameter);
+        break;
+    case Keyword::PictCropRight:
+        p.cropRight = clampTwips(token.parameter);
+        break;
+    case Keyword::PictCropTop:
+        p.cropTop = clampTwips(token.parameter);
+        break;
+    case Keyword::PictCropBottom:
+        p.cropBottom = clampTwips(token.parameter);
+        break;
+    case Keyword::PictBitsPerPixel:
+        p.bitsPerPixel = qBound(1, token.parameter, 32);
+        break;
+    case Keyword::PictWidthBytes:
+        p.widthBytes = value;
         break;
     case Keyword::PictWidth:
         p.width = value;
@@ -610,8 +850,26 @@ void Reader::documentWord(Keyword keyword, const Token &token)
     case Keyword::FontCharset:
         m_fontEntry.codePage = codePageForCharset(token.parameter);
         break;
+    case Keyword::FontFamily:
+        m_fontEntry.kind = fontKindFor(token.text);
+        break;
     case Keyword::FontCodePage:
         m_fontEntry.codePage = qMax(0, token.parameter);
+        break;
+    case Keyword::DefaultTab:
+        m_out->setDefaultTabStop(qBound(60, token.parameter, MaxTwips));
+        break;
+    case Keyword::PaperWidth:
+        m_paperWidth = qBound(1440, token.parameter, MaxTwips);
+        updateTextWidth();
+        break;
+    case Keyword::MarginLeft:
+        m_marginLeft = qBound(0, token.parameter, MaxTwips);
+        updateTextWidth();
+        break;
+    case Keyword::MarginRight:
+        m_marginRight = qBound(0, token.parameter, MaxTwips);
+        updateTextWidth();
         break;
     case Keyword::Red:
         m_colour.setRed(qBound(0, token.parameter, 255));
@@ -628,6 +886,11 @@ void Reader::documentWord(Keyword keyword, const Token &token)
     default:
         break;
     }
+}
+
+void Reader::updateTextWidth()
+{
+    m_out->setTextWidth(qMax(720, m_paperWidth - m_marginLeft - m_marginRight));
 }
 
 void Reader::controlSymbol(unsigned char symbol)
@@ -675,6 +938,10 @@ void Reader::textBytes(QByteArrayView bytes)
     case Destination::Text:
         if (chars().hidden)
             return;
+        if (const SymbolFont symbol = currentSymbolFont(); symbol != SymbolFont::None) {
+            appendString(symbolText(symbol, bytes));
+            return;
+        }
         prepareText();
         if (currentCodePage() != m_bytesCodePage) {
             flushBytes();
@@ -691,7 +958,19 @@ void Reader::textBytes(QByteArrayView bytes)
     case Destination::Picture:
         m_picture.hex.append(bytes);
         break;
+    case Destination::FieldInstruction:
+        if (m_fieldInstruction.size() < MaxFieldInstruction)
+            m_fieldInstruction.append(bytes.first(
+                qMin<qsizetype>(bytes.size(), MaxFieldInstruction - m_fieldInstruction.size())));
+        break;
+    case Destination::Panose:
+        m_panose.append(bytes.first(qMin<qsizetype>(bytes.size(), 64)));
+        break;
+    case Destination::ShapePropertyName:
+        m_shapePropertyName.append(bytes.trimmed());
+        break;
     case Destination::IgnoreText:
+    case Destination::ShapeInstructions:
         break;
     }
 }
@@ -724,11 +1003,79 @@ void Reader::commitFont()
             .decode(m_fontEntry.codePage ? m_fontEntry.codePage : m_documentCodePage, m_fontName)
             .trimmed();
     if (m_fontBeingRead >= 0 && (!name.isEmpty() || !m_fonts.contains(m_fontBeingRead))) {
-        m_fonts.insert(m_fontBeingRead, FontEntry{name, m_fontEntry.codePage});
+        FontEntry entry = m_fontEntry;
+        entry.name = name;
+        if (entry.kind == FontKind::Unknown)
+            entry.kind = fontKindFromPanose(m_panose);
+        entry.symbol = symbolFontFor(name);
+        // Symbol fonts' characters are shown as Unicode, from a font that has them.
+        entry.families = entry.symbol != SymbolFont::None
+                             ? QStringList{name, QStringLiteral("DejaVu Sans")}
+                             : fontFamiliesFor(name, entry.kind);
+        m_fonts.insert(m_fontBeingRead, entry);
         m_formatChanged = true;
     }
     m_fontName.clear();
+    m_panose.clear();
     m_fontEntry = FontEntry();
+}
+
+void Reader::appendString(const QString &text)
+{
+    if (state().destination != Destination::Text || chars().hidden)
+        return;
+    prepareText();
+    flushBytes();
+    m_out->appendText(text);
+}
+
+SymbolFont Reader::currentSymbolFont() const
+{
+    const auto font = m_fonts.constFind(m_stack.back().chars.font);
+    return font != m_fonts.cend() ? font->symbol : SymbolFont::None;
+}
+
+// Footnotes are collected in a document of their own and shown after the text.
+void Reader::beginFootnote()
+{
+    flushBytes();
+    if (!m_notesBuilder) {
+        m_notes = std::make_unique<QTextDocument>();
+        m_notesBuilder = std::make_unique<DocumentBuilder>(m_notes.get(), m_builder.document(),
+                                                           QStringLiteral("rtfnote:"));
+    } else {
+        m_notesBuilder->endParagraph(QTextBlockFormat());
+    }
+    ++m_footnotes;
+    state().footnote = true;
+    paragraph() = ParagraphProperties();
+    m_out = m_notesBuilder.get();
+    m_placeChanged = m_formatChanged = true;
+}
+
+void Reader::endFootnote()
+{
+    flushBytes();
+    m_out = &m_builder;
+    m_placeChanged = m_formatChanged = true;
+}
+
+void Reader::finishFieldInstruction()
+{
+    const FieldSymbol symbol =
+        symbolField(QString::fromLatin1(m_fieldInstruction), currentSymbolFont());
+    if (symbol.text.isEmpty() || state().destination != Destination::Text || chars().hidden)
+        return;
+    prepareText();
+    flushBytes();
+    if (symbol.points > 0) {
+        QTextCharFormat format = charFormat();
+        format.setFontPointSize(symbol.points);
+        m_out->setCharFormat(format);
+        m_formatChanged = true;
+    }
+    m_out->appendText(symbol.text);
+    m_fieldResultShown = true;
 }
 
 void Reader::appendCharacter(char16_t c)
@@ -737,18 +1084,29 @@ void Reader::appendCharacter(char16_t c)
         return;
     prepareText();
     flushBytes();
-    m_builder.appendText(QString(QChar(c)));
+    m_out->appendText(QString(QChar(c)));
 }
 
-void Reader::finishPicture()
+// Pictures show in text and, as the shape's picture, in a shape's properties.
+bool Reader::showsPicture() const
 {
-    if (state().destination != Destination::Text || chars().hidden)
+    const Destination destination = m_stack.back().destination;
+    if (destination == Destination::ShapeInstructions)
+        return !m_shapeShown && m_shapePropertyName == "pib";
+    return destination == Destination::Text;
+}
+
+void Reader::finishPicture(bool hidden)
+{
+    if (hidden || !showsPicture())
         return;
+    if (state().destination == Destination::ShapeInstructions)
+        m_shapeShown = true;
     flushBytes();
     place();
     prepareText();
     const QImage image = decodePicture(m_picture);
-    m_builder.insertImage(image, displaySize(m_picture, image));
+    m_out->insertImage(image, displaySize(m_picture, image));
     m_picture = Picture();
 }
 
@@ -758,7 +1116,7 @@ void Reader::prepareText()
     if (!m_formatChanged)
         return;
     flushBytes();
-    m_builder.setCharFormat(charFormat());
+    m_out->setCharFormat(charFormat());
     m_formatChanged = false;
 }
 
@@ -767,7 +1125,7 @@ void Reader::place()
     if (!m_placeChanged)
         return;
     flushBytes();
-    m_builder.beginContent(paragraph().inTable);
+    m_out->beginContent(paragraph().inTable, m_row);
     m_placeChanged = false;
 }
 
@@ -775,7 +1133,7 @@ void Reader::flushBytes()
 {
     if (m_bytes.isEmpty())
         return;
-    m_builder.appendText(m_decoder.decode(m_bytesCodePage, m_bytes));
+    m_out->appendText(m_decoder.decode(m_bytesCodePage, m_bytes));
     m_bytes.clear();
 }
 
@@ -797,8 +1155,10 @@ QTextCharFormat Reader::charFormat() const
     const CharacterProperties &c = m_stack.back().chars;
     QTextCharFormat format;
     const auto font = m_fonts.constFind(c.font);
-    if (font != m_fonts.cend() && !font->name.isEmpty())
-        format.setFontFamilies({font->name});
+    if (font != m_fonts.cend() && !font->name.isEmpty()) {
+        format.setFontFamilies(font->families);
+        format.setFontStyleHint(styleHintFor(font->kind));
+    }
     format.setFontPointSize(c.halfPoints / 2.0);
     if (c.bold)
         format.setFontWeight(QFont::Bold);
@@ -819,9 +1179,30 @@ QTextCharFormat Reader::charFormat() const
     return format;
 }
 
-bool isRichText(const QByteArray &data)
+// Where the rich text starts: files may begin with a byte-order mark, blanks
+// or a few stray bytes that a mail program or an editor left.
+qsizetype richTextStart(const QByteArray &data)
 {
-    return data.trimmed().startsWith("{\\rtf");
+    constexpr qsizetype MaxLeadingBytes = 1024;
+    const qsizetype start = data.indexOf("{\\rtf");
+    return start >= 0 && start <= MaxLeadingBytes ? start : -1;
+}
+
+// Rich text saved as UTF-16 is plain ASCII underneath.
+QByteArray withoutUtf16(const QByteArray &data)
+{
+    const bool little = data.startsWith("\xff\xfe");
+    if (!little && !data.startsWith("\xfe\xff"))
+        return data;
+    const QByteArrayView body = QByteArrayView(data).sliced(2);
+    const auto *units = reinterpret_cast<const char16_t *>(body.data());
+    QByteArray bytes;
+    bytes.reserve(body.size() / 2);
+    for (qsizetype i = 0; i < body.size() / 2; ++i) {
+        const char16_t unit = little ? qFromLittleEndian(units[i]) : qFromBigEndian(units[i]);
+        bytes.append(unit < 0x100 ? char(unit) : '?');
+    }
+    return richTextStart(bytes) >= 0 ? bytes : data;
 }
 
 QString plainText(const QByteArray &data)
@@ -842,8 +1223,9 @@ ReadResult readRtf(const QByteArray &data, QTextDocument *into)
     into->setUndoRedoEnabled(false);
     into->clear();
     ReadResult result{true, {}};
-    if (const qsizetype start = data.indexOf("{\\rtf"); isRichText(data)) {
-        Reader(QByteArrayView(data).sliced(start), into).run();
+    const QByteArray bytes = withoutUtf16(data);
+    if (const qsizetype start = richTextStart(bytes); start >= 0) {
+        Reader(QByteArrayView(bytes).sliced(start), into).run();
     } else if (data.left(4096).contains('\0')) {
         result = ReadResult{false, QStringLiteral("The file is neither rich text nor plain text.")};
     } else {

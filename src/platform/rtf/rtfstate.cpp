@@ -41,8 +41,7 @@ QTextBlockFormat blockFormat(const ParagraphProperties &paragraph)
     if (paragraph.spaceAfter != 0)
         format.setBottomMargin(pixels(paragraph.spaceAfter));
     setLineSpacing(format, paragraph);
-    if (!paragraph.tabs.isEmpty())
-        format.setTabPositions(paragraph.tabs);
+    setTabStops(format, paragraph.tabs, paragraph.leftIndent, paragraph.firstIndent);
     return format;
 }
 

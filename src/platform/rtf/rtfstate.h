@@ -4,6 +4,8 @@
 #include <QTextCharFormat>
 #include <QTextOption>
 
+#include "platform/rtf/rtftabs.h"
+
 namespace gallerion::rtf {
 
 // Where the text of the current group goes.
@@ -13,7 +15,11 @@ enum class Destination
     FontTable,
     ColourTable,
     Picture,
-    IgnoreText
+    IgnoreText,
+    ShapeInstructions, // text is ignored; the shape's picture is shown
+    ShapePropertyName,
+    FieldInstruction,
+    Panose,
 };
 
 struct CharacterProperties
@@ -44,8 +50,9 @@ struct ParagraphProperties
     int lineSpacing = 0; // \sl: > 0 at least, < 0 exactly, 0 single
     bool lineMultiple = false;
     bool inTable = false;
-    QList<QTextOption::Tab> tabs;
+    QList<TabStop> tabs;
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
+    TabLeader nextLeader = TabLeader::None;
 };
 
 // Everything a group restores when it closes.
@@ -55,6 +62,7 @@ struct GroupState
     CharacterProperties chars;
     ParagraphProperties paragraph;
     int unicodeSkip = 1; // \uc
+    bool footnote = false;
 };
 
 QTextBlockFormat blockFormat(const ParagraphProperties &paragraph);
