@@ -4,6 +4,7 @@
 #include "browser/mainwindowlayout.h"
 #include "documents/documentsfeature.h"
 #include "platform/platform.h"
+#include "slideshow/slideshowfeature.h"
 #include "startup/programstate.h"
 #include "startup/splashwindow.h"
 
@@ -29,6 +30,7 @@ QString argumentText(int argc, char **argv)
 void installFeatures(MainWindow &mainWindow, ProgramState &state, Platform &platform)
 {
     installDocuments(mainWindow, state, platform);
+    installSlideShow(mainWindow, state, platform);
     mainWindow.disableUnclaimedMenuEntries();
 }
 

@@ -3,14 +3,15 @@
 #include "browser/maincontrols.h"
 #include "browser/photoview.h"
 #include "browser/picturebox.h"
-#include "browser/spinbutton.h"
 #include "browser/yearbutton.h"
 #include "catalogue/entries.h"
 #include "catalogue/photolist.h"
 #include "platform/clipboard.h"
 #include "platform/platform.h"
+#include "platform/spinbutton.h"
 #include "startup/contentlists.h"
 #include "startup/errorreporter.h"
+#include "startup/photohandback.h"
 #include "startup/programstate.h"
 
 #include "platform/richtextbox.h"
@@ -153,12 +154,38 @@ void EntryBrowser::OpenCollection()
     OpenEntry();
     finishOpening(0);
     m_controls.cmdStats->setText(QStringLiteral("Details"));
-    for (QPushButton *button : {m_controls.cmdOptions, m_controls.cmdColors, m_controls.cmdScript,
-                                m_controls.cmdEmblem, m_controls.cmdAd, m_controls.cmdNostalgia})
-        button->setEnabled(false);
+    disableCollectionPanels();
     m_controls.rtbDetails->hide();
     m_controls.cmdYR[1]->setEnabled(true);
     focusYear(1);
+}
+
+void EntryBrowser::disableCollectionPanels()
+{
+    for (QPushButton *button : {m_controls.cmdOptions, m_controls.cmdColors, m_controls.cmdScript,
+                                m_controls.cmdEmblem, m_controls.cmdAd, m_controls.cmdNostalgia})
+        button->setEnabled(false);
+}
+
+bool EntryBrowser::showHandedBack(const PhotoHandBack &handBack)
+{
+    m_controls.rtbDetails->hide();
+    m_controls.mnuNames->setEnabled(true);
+    m_entries.openAt(handBack.caption, handBack.asCollection, handBack.index);
+    UpdateEntryButtons();
+    m_controls.cmdStats->setText(handBack.statsCaption);
+    if (handBack.asCollection)
+        disableCollectionPanels();
+    m_state.SelectedYearButton = handBack.selectedYearButton;
+    m_controls.cmdYR[handBack.focusYearButton]->setEnabled(true);
+    focusYear(handBack.focusYearButton);
+    if (!showPhotoAt(handBack.index)) {
+        m_controls.Image4->hide();
+        return false;
+    }
+    schedulePreload();
+    checkScreenSaverList();
+    return true;
 }
 
 void EntryBrowser::openCollectionFromMenu(const QString &collection)

@@ -5,6 +5,7 @@
 namespace gallerion {
 
 class EntryModel;
+struct PhotoHandBack;
 class Platform;
 class ProgramState;
 struct MainControls;
@@ -23,6 +24,8 @@ public:
     void firstClick();
     void photoPressed(Qt::MouseButton button);
     void openCollectionFromMenu(const QString &caption);
+    // Opens the entry of a photo another window hands back, with that photo on view.
+    bool showHandedBack(const PhotoHandBack &handBack);
 
     // Shows the entry the model has just opened.
     void OpenEntry();
@@ -57,6 +60,7 @@ private:
     void schedulePreload();
     void preloadNeighbours();
     void hideArtwork();
+    void disableCollectionPanels();
     void checkScreenSaverList();
 
     MainControls &m_controls;

@@ -6,7 +6,6 @@
 #include "browser/mainwindowlayout.h"
 #include "browser/photoview.h"
 #include "browser/picturebox.h"
-#include "browser/spinbutton.h"
 #include "browser/textpanels.h"
 #include "browser/windowplacement.h"
 #include "browser/yearbutton.h"
@@ -16,6 +15,7 @@
 #include "platform/photoloader.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
+#include "platform/spinbutton.h"
 #include "platform/twips.h"
 #include "startup/programstate.h"
 
@@ -262,6 +262,11 @@ PhotoLoader &MainWindow::photoLoader()
 void MainWindow::focusNextYear()
 {
     m_browser->FocusNextYearButton();
+}
+
+bool MainWindow::handBackPhoto(const PhotoHandBack &handBack)
+{
+    return m_browser->showHandedBack(handBack);
 }
 
 // A disabled window takes no focus, so it is enabled first.

@@ -36,6 +36,7 @@ public:
     QRect photoBox() const override;
     void setMainWindowEnabled(bool enabled) override { setEnabled(enabled); }
     void focusNextYear() override;
+    bool handBackPhoto(const PhotoHandBack &handBack) override;
     MultimediaDevice &multimediaDevice() override { return *m_controls.MMControl1; }
     EntryModel &entries() override;
     PhotoLoader &photoLoader() override;

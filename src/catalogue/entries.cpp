@@ -23,6 +23,16 @@ constexpr std::array<Collection, 12> collections{{
     {"Zarvick Postage Stamps "_L1, "ZZ"_L1},
 }};
 
+// Collections of the document menus. Their photos are named by these codes;
+// they have no row of their own in the panel and cycle tables.
+constexpr std::array<Collection, 5> menuCollections{{
+    {"Zarvick Calendars "_L1, "TC"_L1},
+    {"Franklin Mint Collector Plates "_L1, "TP"_L1},
+    {"Tessamir Art Print "_L1, "GB"_L1},
+    {"National Zarvick Museum Print "_L1, "GH"_L1},
+    {"Orvanel Art Print "_L1, "GL"_L1},
+}};
+
 constexpr unsigned panelBit(PanelButton button)
 {
     return 1u << static_cast<int>(button);
@@ -105,6 +115,13 @@ const Collection *collectionWithCode(const QString &code)
     return found == collections.end() ? nullptr : &*found;
 }
 
+const Collection *menuCollectionWith(const QString &text, QLatin1String Collection::*field)
+{
+    const auto found = std::find_if(menuCollections.begin(), menuCollections.end(),
+                                    [&](const Collection &c) { return c.*field == text; });
+    return found == menuCollections.end() ? nullptr : &*found;
+}
+
 unsigned rowOf(const QString &caption)
 {
     const Collection *collection = collectionWithCaption(caption);
@@ -125,13 +142,13 @@ QString cycleSuccessor(const QString &caption)
     return at == cycleAfter2001.end() - 1 ? QString() : QString(*(at + 1));
 }
 
-bool isTwoDigits(const QString &code)
+} // namespace
+
+bool isNumericCode(const QString &code)
 {
     return code.size() == 2 && code.at(0).isDigit() && code.at(1).isDigit() &&
            code.at(0).unicode() < 128 && code.at(1).unicode() < 128;
 }
-
-} // namespace
 
 std::span<const Collection> collectionTable()
 {
@@ -141,6 +158,8 @@ std::span<const Collection> collectionTable()
 QString EntryCodeOf(const QString &caption)
 {
     if (const Collection *collection = collectionWithCaption(caption))
+        return collection->code;
+    if (const Collection *collection = menuCollectionWith(caption, &Collection::caption))
         return collection->code;
     const QString code = caption.mid(2, 2);
     if (code == "00"_L1)
@@ -153,6 +172,8 @@ QString EntryCodeOf(const QString &caption)
 QString CaptionOfCode(const QString &code)
 {
     if (const Collection *collection = collectionWithCode(code))
+        return collection->caption;
+    if (const Collection *collection = menuCollectionWith(code, &Collection::code))
         return collection->caption;
     if (code == "A0"_L1)
         return QStringLiteral("2000");
@@ -180,7 +201,7 @@ int focusButtonForEntryCode(const QString &code)
     if (code == "A0"_L1)
         return 38;
     // "A1" and every collection code sort above "99"; all go back to the first year.
-    if (!isTwoDigits(code))
+    if (!isNumericCode(code))
         return 1;
     const int button = code.toInt() - 62;
     return button >= 1 && button <= YearButtonCount ? button : 1;

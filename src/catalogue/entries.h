@@ -26,6 +26,8 @@ std::span<const Collection> collectionTable();
 
 QString EntryCodeOf(const QString &caption);
 QString CaptionOfCode(const QString &code);
+// A model year's code, "64" ... "99"; "A0", "A1" and the collections are not.
+bool isNumericCode(const QString &code);
 
 // Caption of year button i (1..38); empty outside that range.
 QString YearCaptionOfButton(int i);

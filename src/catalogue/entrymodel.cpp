@@ -37,6 +37,17 @@ bool EntryModel::open(const QString &caption, bool asCollection)
     return first > 0;
 }
 
+void EntryModel::openAt(const QString &caption, bool asCollection, int index)
+{
+    m_caption = caption;
+    m_asCollection = asCollection;
+    setCode(EntryCodeOf(caption));
+    // The next step passes over the photo on view, as it does after opening.
+    m_cursor = PhotoCursor{index - 1, true, false, false};
+    emit entryChanged();
+    show(index);
+}
+
 std::optional<PhotoStep> EntryModel::planStep(bool forward) const
 {
     if (!isOpen())

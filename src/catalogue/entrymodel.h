@@ -41,6 +41,9 @@ public:
     // before it. False when the entry has no photo; the shown index is then
     // past the list's end.
     bool open(const QString &caption, bool asCollection);
+    // Opens an entry with photo i of the list on view, the cursor standing as
+    // though the steps had just reached it.
+    void openAt(const QString &caption, bool asCollection, int index);
     // Moves the cursor one photo on or back and returns the index of the photo
     // to show; 0 when nothing is open or the entry has no photo, and then
     // nothing changes. The cursor moves even if that photo fails to show.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "startup/menuentry.h"
+#include "startup/photohandback.h"
 
 #include <QRect>
 
@@ -32,6 +33,9 @@ public:
     virtual void setMainWindowEnabled(bool enabled) = 0;
     // The keyboard goes to the year button after the selected one.
     virtual void focusNextYear() = 0;
+    // Opens the photo's entry with the photo on view; false when the photo
+    // cannot be shown (the entry is open all the same).
+    virtual bool handBackPhoto(const PhotoHandBack &handBack) = 0;
 
     virtual MultimediaDevice &multimediaDevice() = 0;
     virtual EntryModel &entries() = 0;

@@ -55,7 +55,9 @@ class ProgramState : public QObject
     Q_PROPERTY(int SlideInterval MEMBER SlideInterval)
     Q_PROPERTY(bool SlideNoConfirm MEMBER SlideNoConfirm)
     Q_PROPERTY(bool SlidePlaying MEMBER SlidePlaying)
-    Q_PROPERTY(bool MainRefreshPending MEMBER MainRefreshPending)
+    // The slide show's name for RestorePending: the main window refreshes its
+    // buttons when it next loses the focus.
+    Q_PROPERTY(bool MainRefreshPending MEMBER RestorePending)
     // Set once the program has been told to end; every operation stops then.
     Q_PROPERTY(bool Ending READ isEnding NOTIFY endRequested)
 
@@ -89,7 +91,6 @@ public:
     int SlideInterval = 5000;
     bool SlideNoConfirm = false;
     bool SlidePlaying = false;
-    bool MainRefreshPending = false;
 
     EntryModel &entries() { return *m_entries; }
     const EntryModel &entries() const { return *m_entries; }

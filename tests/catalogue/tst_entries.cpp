@@ -55,10 +55,12 @@ void EntriesTest::entryCodeOf_data()
     QTest::newRow("prototypes") << u"Early Zarvick Prototypes "_s << u"PT"_s;
     QTest::newRow("dravent") << u"The Classic Dravent "_s << u"DV"_s;
     QTest::newRow("stamps") << u"Zarvick Postage Stamps "_s << u"ZZ"_s;
-    QTest::newRow("calendars use characters 3 and 4") << u"Zarvick Calendars "_s << u"rv"_s;
-    QTest::newRow("plates") << u"Franklin Mint Collector Plates "_s << u"an"_s;
-    QTest::newRow("art print") << u"Orvanel Art Print "_s << u"va"_s;
-    QTest::newRow("museum print") << u"National Zarvick Museum Print "_s << u"ti"_s;
+    // The menu collections are named by the codes their photos carry.
+    QTest::newRow("calendars") << u"Zarvick Calendars "_s << u"TC"_s;
+    QTest::newRow("plates") << u"Franklin Mint Collector Plates "_s << u"TP"_s;
+    QTest::newRow("art print") << u"Orvanel Art Print "_s << u"GL"_s;
+    QTest::newRow("museum print") << u"National Zarvick Museum Print "_s << u"GH"_s;
+    QTest::newRow("calendars without the blank") << u"Zarvick Calendars"_s << u"rv"_s;
     QTest::newRow("collection without its blank") << u"Zarvick Cookies"_s << u"rv"_s;
     QTest::newRow("collection in other case") << u"zarvick cookies "_s << u"rv"_s;
     QTest::newRow("nothing opened yet") << u"panYear"_s << u"nY"_s;
@@ -80,6 +82,8 @@ void EntriesTest::captionOfCode_data()
     QTest::newRow("1971 has a blank") << u"71"_s << u"1971 "_s;
     QTest::newRow("stamps") << u"ZZ"_s << u"Zarvick Postage Stamps "_s;
     QTest::newRow("monopoly") << u"US"_s << u"The Zarvick Monopoly Game "_s;
+    QTest::newRow("calendars") << u"TC"_s << u"Zarvick Calendars "_s;
+    QTest::newRow("tessamir print") << u"GB"_s << u"Tessamir Art Print "_s;
     QTest::newRow("codes are exact") << u"vc"_s << u"19vc "_s;
 }
 

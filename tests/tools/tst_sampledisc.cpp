@@ -158,8 +158,9 @@ int runGenerator(const QStringList &arguments)
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-const QStringList collectionCodes{"PT", "DV", "M1", "M3", "MS", "TD",
-                                  "TE", "TF", "VC", "US", "VM", "ZZ"};
+// The calendars and the plates are collections of the menus with photos of their own.
+const QStringList collectionCodes{"PT", "DV", "M1", "M3", "MS", "TD", "TE",
+                                  "TF", "VC", "US", "VM", "ZZ", "TC", "TP"};
 
 QStringList yearCaptions()
 {

@@ -32,6 +32,8 @@ constexpr std::array collections{
     Collection{"US", "The Zarvick Monopoly Game ", 3},
     Collection{"VM", "Zarvick Metal Signs ", 6},
     Collection{"ZZ", "Zarvick Postage Stamps ", 5},
+    Collection{"TC", "Zarvick Calendars ", 4},
+    Collection{"TP", "Franklin Mint Collector Plates ", 3},
 };
 
 struct DetailsPrefix
@@ -167,6 +169,12 @@ bool isYear(const Entry &entry)
     return entry.caption.at(0).isDigit();
 }
 
+// The calendars and the plates, which only the collectibles menu opens.
+bool isMenuCollection(const Entry &entry)
+{
+    return entry.code == QLatin1String("TC") || entry.code == QLatin1String("TP");
+}
+
 // Texts of the years 2000 and 2001 are named with a lower-case millennium code, the
 // booklet's details file with the code itself.
 QString textCode(const Entry &entry)
@@ -235,7 +243,9 @@ void addDetailsTexts(QList<DiscFile> &out, const Entry &entry, int variant)
 {
     for (int n = 1; n <= entry.photoCount; ++n) {
         const QString title = entry.caption + QStringLiteral("Photo %1 Details").arg(n);
-        out.append(richText(detailsFileName(entry.code, n), title, 1, variant + n));
+        const QString byNumber = detailsFileName(entry.code, n);
+        if (!byNumber.isEmpty())
+            out.append(richText(byNumber, title, 1, variant + n));
         // Stepping through photos with the details box open names the file after the photo.
         const QString byPhoto = photoName(entry, n).section(QLatin1Char('.'), 0, 0).toLower();
         out.append(richText(byPhoto + QStringLiteral(".rtf"), title, 1, variant + n));
@@ -257,7 +267,7 @@ void addRichTexts(QList<DiscFile> &out)
         variant += 7;
         if (isYear(entry))
             addYearTexts(out, entry, variant);
-        else if (!detailsFileName(entry.code, 1).isEmpty())
+        else if (!detailsFileName(entry.code, 1).isEmpty() || isMenuCollection(entry))
             addDetailsTexts(out, entry, variant);
     }
 }

@@ -51,7 +51,7 @@ struct DiscFile
     int samples = 0; // length of a sound, per channel
 };
 
-// The 38 years followed by the 12 collections, in button and menu order.
+// The 38 years followed by the collections that have photos, in button and menu order.
 QList<Entry> catalogueEntries();
 
 // Photo name of the given entry and 1-based number, as it lies on the disc (case included).

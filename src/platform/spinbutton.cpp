@@ -1,4 +1,4 @@
-#include "browser/spinbutton.h"
+#include "platform/spinbutton.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>
