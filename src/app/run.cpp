@@ -3,6 +3,7 @@
 #include "browser/mainwindow.h"
 #include "browser/mainwindowlayout.h"
 #include "documents/documentsfeature.h"
+#include "media/mediafeature.h"
 #include "platform/platform.h"
 #include "startup/programstate.h"
 #include "startup/splashwindow.h"
@@ -29,6 +30,7 @@ QString argumentText(int argc, char **argv)
 void installFeatures(MainWindow &mainWindow, ProgramState &state, Platform &platform)
 {
     installDocuments(mainWindow, state, platform);
+    installMedia(mainWindow, state, platform);
     mainWindow.disableUnclaimedMenuEntries();
 }
 
