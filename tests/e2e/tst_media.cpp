@@ -61,16 +61,22 @@ bool moviePlaying()
     return movieDevice()->isPlaying() && movieDevice()->position() > 0;
 }
 
-// Adds the steps that open the movie window from the menu, run inside() while it
-// shows and wait until it has gone; inside() must close it.
-void withMovieWindow(
-    Script &script, const std::function<void()> &inside,
-    const std::function<bool()> &ready = [] { return true; })
+bool movieWindowGone()
 {
-    script.thenStart([] { menuEntry(QStringLiteral("mnuMovies"))->trigger(); })
-        .then([] { return windowShown(Movie); }, [] {})
-        .then(ready, inside)
-        .then([] { return !topLevel(Movie); }, [] {});
+    return !topLevel(Movie);
+}
+
+// Adds the steps that open the movie window from the menu and wait until it shows.
+Script &openMovieWindow(Script &script)
+{
+    return script.thenStart([] { menuEntry(QStringLiteral("mnuMovies"))->trigger(); })
+        .then([] { return windowShown(Movie); }, [] {});
+}
+
+// The same, then runs inside(), which must close the window, and waits until it has gone.
+void withMovieWindow(Script &script, const std::function<void()> &inside)
+{
+    openMovieWindow(script).then(inside).then(movieWindowGone, [] {});
 }
 
 void exitMovies()
@@ -185,8 +191,8 @@ void MediaTest::filmPlaysSeeksStopsAndEndsWithTheWindow()
     bool playingAfterSwitch = true;
     bool mainEnabledInside = true;
     runWithMainWindow(fixture, [&](Script &script) {
-        withMovieWindow(script, [] { pressDevice(Button::Play); });
-        script
+        openMovieWindow(script)
+            .then([] { pressDevice(Button::Play); })
             .then(moviePlaying,
                   [&] {
                       auto *video =
@@ -216,7 +222,7 @@ void MediaTest::filmPlaysSeeksStopsAndEndsWithTheWindow()
                       pressDevice(Button::Play);
                   })
             .then(moviePlaying, [] { topLevel(Movie)->close(); })
-            .then([] { return !topLevel(Movie); }, [] {});
+            .then(movieWindowGone, [] {});
     });
     QVERIFY(drawn);
     QVERIFY(!mainEnabledInside);
