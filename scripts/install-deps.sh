@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need; skips what is present.
+# gstreamer1.0-libav decodes the disc's old film formats (Indeo 3/4/5, Cinepak, MS Video 1);
+# gstreamer1.0-plugins-bad has adpcmdec, the one decoder that takes the IMA and Microsoft ADPCM
+# sound tracks of AVI films (libav's ADPCM decoders refuse the caps the AVI demuxer gives);
+# gstreamer1.0-tools has gst-inspect-1.0 and gst-launch-1.0 for the tests and benchmarks.
 set -euo pipefail
-packages=(cmake g++ ninja-build ccache qt6-base-dev qt6-multimedia-dev
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+packages=(cmake g++ ninja-build ccache qt6-base-dev qt6-multimedia-dev gstreamer1.0-tools
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   pulseaudio xvfb xauth imagemagick poppler-utils ffmpeg libjpeg-turbo-progs unrtf
   fonts-dejavu-core fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
   clang libclang-rt-14-dev)

@@ -3,6 +3,7 @@
 #include "browser/mainwindow.h"
 #include "browser/mainwindowlayout.h"
 #include "documents/documentsfeature.h"
+#include "media/mediafeature.h"
 #include "platform/platform.h"
 #include "slideshow/slideshowfeature.h"
 #include "startup/programstate.h"
@@ -31,6 +32,7 @@ void installFeatures(MainWindow &mainWindow, ProgramState &state, Platform &plat
 {
     installDocuments(mainWindow, state, platform);
     installSlideShow(mainWindow, state, platform);
+    installMedia(mainWindow, state, platform);
     mainWindow.disableUnclaimedMenuEntries();
 }
 

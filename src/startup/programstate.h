@@ -35,6 +35,8 @@ class ProgramState : public QObject
     Q_PROPERTY(int CodePosition READ codePosition NOTIFY photoListChanged)
     Q_PROPERTY(QStringList MovieList MEMBER MovieList)
     Q_PROPERTY(int MovieCount MEMBER MovieCount)
+    // Where the movie window reads the films: the hard-disk copy or the disc.
+    Q_PROPERTY(QString MovieDir MEMBER MovieDir)
     // Browser
     Q_PROPERTY(int SelectedYearButton MEMBER SelectedYearButton)
     Q_PROPERTY(int TargetYearButton MEMBER TargetYearButton)
@@ -80,6 +82,7 @@ public:
 
     QStringList MovieList;
     int MovieCount = 0;
+    QString MovieDir;
 
     int SelectedYearButton = 0;
     int TargetYearButton = 0;

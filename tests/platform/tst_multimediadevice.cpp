@@ -90,6 +90,8 @@ private slots:
     void waveOpenedAsVideoFails();
     void movieWithUndecodablePictureFails();
     void survivesDisplayWindowDeletedWhilePlaying();
+    void indeoDecodersArePresent_data();
+    void indeoDecodersArePresent();
     void buttonsHaveOwnFlagsAndReportClicks();
     void traceRecordsCommandsAndSetters();
 
@@ -97,7 +99,7 @@ private:
     QString writeFile(const QString &name, const QByteArray &bytes);
     QString ffmpegFile(const QString &name, const QStringList &arguments);
     QString pcmFile(const QString &name, int channels, int rate, int bits, int frames);
-    QString movie(const QString &codec);
+    QString movie(const QString &codec, const QString &sound = QStringLiteral("pcm_s16le"));
     bool openAs(const QString &type, const QString &path, QString *error = nullptr);
 
     QTemporaryDir m_dir;
@@ -163,19 +165,18 @@ QString MultimediaDeviceTest::ffmpegFile(const QString &name, const QStringList 
     return path;
 }
 
-QString MultimediaDeviceTest::movie(const QString &codec)
+QString MultimediaDeviceTest::movie(const QString &codec, const QString &sound)
 {
     const QString picture = codec == QLatin1String("mjpeg")      ? QStringLiteral("yuvj420p")
                             : codec == QLatin1String("msvideo1") ? QStringLiteral("rgb555le")
                                                                  : QStringLiteral("rgb24");
-    return ffmpegFile(codec + QStringLiteral(".avi"),
+    return ffmpegFile(codec + QLatin1Char('-') + sound + QStringLiteral(".avi"),
                       {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
                        QStringLiteral("testsrc=size=160x120:rate=15:duration=1"),
                        QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
                        QStringLiteral("sine=frequency=440:sample_rate=22050:duration=1"),
                        QStringLiteral("-c:v"), codec, QStringLiteral("-pix_fmt"), picture,
-                       QStringLiteral("-c:a"), QStringLiteral("pcm_s16le"),
-                       QStringLiteral("-shortest")});
+                       QStringLiteral("-c:a"), sound, QStringLiteral("-shortest")});
 }
 
 bool MultimediaDeviceTest::openAs(const QString &type, const QString &path, QString *error)
@@ -355,15 +356,24 @@ void MultimediaDeviceTest::newOpenCutsOffThePreviousSound()
 void MultimediaDeviceTest::playsMovieIntoDisplayWindow_data()
 {
     QTest::addColumn<QString>("codec");
-    QTest::newRow("Microsoft Video 1") << "msvideo1";
-    QTest::newRow("Cinepak") << "cinepak";
-    QTest::newRow("Motion JPEG") << "mjpeg";
+    QTest::addColumn<QString>("sound");
+    QTest::newRow("Microsoft Video 1, 16-bit PCM") << "msvideo1"
+                                                   << "pcm_s16le";
+    QTest::newRow("Cinepak, IMA ADPCM") << "cinepak"
+                                        << "adpcm_ima_wav";
+    QTest::newRow("Cinepak, 8-bit PCM") << "cinepak"
+                                        << "pcm_u8";
+    QTest::newRow("Microsoft Video 1, Microsoft ADPCM") << "msvideo1"
+                                                        << "adpcm_ms";
+    QTest::newRow("Motion JPEG, 16-bit PCM") << "mjpeg"
+                                             << "pcm_s16le";
 }
 
 void MultimediaDeviceTest::playsMovieIntoDisplayWindow()
 {
     QFETCH(QString, codec);
-    const QString path = movie(codec);
+    QFETCH(QString, sound);
+    const QString path = movie(codec, sound);
     if (path.isEmpty())
         QSKIP("ffmpeg is needed to make the movie");
     auto *picture = new QWidget(m_window.get());
@@ -378,6 +388,7 @@ void MultimediaDeviceTest::playsMovieIntoDisplayWindow()
     QString error;
     QVERIFY2(m_device->command(QStringLiteral("open"), &error), qPrintable(error));
     QVERIFY(m_device->hasVideo());
+    QVERIFY(m_device->hasAudio());
     auto *video = picture->findChild<QVideoWidget *>();
     QVERIFY(video);
     QCOMPARE(video->geometry(), picture->rect());
@@ -442,6 +453,36 @@ void MultimediaDeviceTest::movieWithUndecodablePictureFails()
     QVERIFY(!m_device->isOpen());
     // The untouched movie opens: it was the picture that made the difference.
     QVERIFY(openAs(QStringLiteral("AVIVideo"), path));
+}
+
+// No Indeo encoder exists to make a test film, so this checks that GStreamer has
+// the decoders that the disc's films need, each for its own Indeo version.
+void MultimediaDeviceTest::indeoDecodersArePresent_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("version");
+    QTest::newRow("Indeo 3") << "avdec_indeo3"
+                             << "3";
+    QTest::newRow("Indeo 4") << "avdec_indeo4"
+                             << "4";
+    QTest::newRow("Indeo 5") << "avdec_indeo5"
+                             << "5";
+}
+
+void MultimediaDeviceTest::indeoDecodersArePresent()
+{
+    QFETCH(QString, element);
+    QFETCH(QString, version);
+    const QString inspect = QStandardPaths::findExecutable(QStringLiteral("gst-inspect-1.0"));
+    QVERIFY2(!inspect.isEmpty(), "gst-inspect-1.0 is missing: run scripts/install-deps.sh");
+    QProcess process;
+    process.start(inspect, {element});
+    QVERIFY(process.waitForFinished(Patience));
+    QCOMPARE(process.exitCode(), 0);
+    const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+    const QString sink = text.mid(text.indexOf(QStringLiteral("SINK template")));
+    QVERIFY2(sink.contains(QStringLiteral("video/x-indeo indeoversion: ") + version),
+             qPrintable(sink.left(200)));
 }
 
 void MultimediaDeviceTest::survivesDisplayWindowDeletedWhilePlaying()

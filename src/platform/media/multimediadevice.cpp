@@ -113,9 +113,20 @@ qint64 MultimediaDevice::duration() const
     return m_open ? m_player->duration() : 0;
 }
 
+void MultimediaDevice::seek(qint64 milliseconds)
+{
+    if (m_open)
+        m_player->setPosition(qBound<qint64>(0, milliseconds, m_player->duration()));
+}
+
 bool MultimediaDevice::hasVideo() const
 {
     return m_open && m_player->hasVideo();
+}
+
+bool MultimediaDevice::hasAudio() const
+{
+    return m_open && m_player->hasAudio();
 }
 
 MultimediaDevice::Kind MultimediaDevice::kind() const
@@ -173,6 +184,14 @@ void MultimediaDevice::createPlayer()
     m_player->setAudioOutput(new QAudioOutput(m_player));
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &MultimediaDevice::onMediaStatus);
     connect(m_player, &QMediaPlayer::errorOccurred, this, &MultimediaDevice::onPlayerError);
+    connect(m_player, &QMediaPlayer::positionChanged, this, [this](qint64 position) {
+        if (m_open)
+            emit positionChanged(position);
+    });
+    connect(m_player, &QMediaPlayer::durationChanged, this, [this](qint64 duration) {
+        if (m_open)
+            emit durationChanged(duration);
+    });
     connect(m_player, &QMediaPlayer::playbackStateChanged, this,
             [this](QMediaPlayer::PlaybackState state) {
                 emit playingChanged(state == QMediaPlayer::PlayingState);

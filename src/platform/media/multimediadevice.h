@@ -63,7 +63,10 @@ public:
     bool isPlaying() const;
     qint64 position() const;
     qint64 duration() const;
+    // Moves an open medium to this many milliseconds from its start; playback goes on.
+    void seek(qint64 milliseconds);
     bool hasVideo() const;
+    bool hasAudio() const;
 
     void setButtonEnabled(Button button, bool enabled);
     bool isButtonEnabled(Button button) const;
@@ -75,6 +78,9 @@ public:
 signals:
     void buttonClicked(gallerion::MultimediaDevice::Button button);
     void playingChanged(bool playing);
+    // Milliseconds of the open medium, while it plays or after a seek.
+    void positionChanged(qint64 position);
+    void durationChanged(qint64 duration);
     // The medium played to its end.
     void playbackEnded();
     void errorOccurred(const QString &message);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "media/soundtable.h"
+
+#include <QFrame>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace gallerion {
+
+class MainWindowHost;
+class Platform;
+class ProgramState;
+
+// pnlSound over the main window's photo: a play button SSCommand2(i) beside the
+// caption lblSound(i) of every effect, Stop and Close. The sounds play through the
+// main window's MMControl1, one at a time, and go on while the user goes on.
+class SoundPanel : public QFrame
+{
+    Q_OBJECT
+public:
+    SoundPanel(MainWindowHost &host, ProgramState &state, Platform &platform);
+
+    // mnuSound: centred over the photo, fully on the window, Close focused.
+    void showPanel();
+    // SSCommand2(index): a missing file or a device failure reports ER038.
+    void playEffect(int index);
+    // SSCommand3.
+    void stopSound();
+    // SSCommand1: the panel goes; a playing sound goes on.
+    void closePanel();
+
+private:
+    void build();
+    void buildEffects();
+    bool startSound(const QString &path);
+
+    MainWindowHost &m_host;
+    ProgramState &m_state;
+    Platform &m_platform;
+    std::array<QToolButton *, SoundEffectCount> m_play{};
+    QPushButton *m_stop = nullptr;
+    QPushButton *m_close = nullptr;
+};
+
+} // namespace gallerion
