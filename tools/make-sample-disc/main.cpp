@@ -5,7 +5,10 @@
 
 int main(int argc, char **argv)
 {
-    // Pictures are painted with QPainter, which needs the GUI application for its fonts.
+    // Pictures are painted with QPainter, which needs the GUI application for its
+    // fonts but no display: a command-line tool runs headless.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = QGuiApplication::arguments();
