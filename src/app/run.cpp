@@ -3,6 +3,7 @@
 #include "browser/mainwindow.h"
 #include "browser/mainwindowlayout.h"
 #include "documents/documentsfeature.h"
+#include "library/libraryfeature.h"
 #include "platform/platform.h"
 #include "startup/programstate.h"
 #include "startup/splashwindow.h"
@@ -29,6 +30,7 @@ QString argumentText(int argc, char **argv)
 void installFeatures(MainWindow &mainWindow, ProgramState &state, Platform &platform)
 {
     installDocuments(mainWindow, state, platform);
+    installLibrary(mainWindow, state, platform);
     mainWindow.disableUnclaimedMenuEntries();
 }
 

@@ -56,6 +56,10 @@ class ProgramState : public QObject
     Q_PROPERTY(bool SlideNoConfirm MEMBER SlideNoConfirm)
     Q_PROPERTY(bool SlidePlaying MEMBER SlidePlaying)
     Q_PROPERTY(bool MainRefreshPending MEMBER MainRefreshPending)
+    // Hard-disk copies: photos (true) or movies, bytes still expected, a declined copy
+    Q_PROPERTY(bool CopyMode MEMBER CopyMode)
+    Q_PROPERTY(qint64 CopyRemaining MEMBER CopyRemaining)
+    Q_PROPERTY(bool CopyAbort MEMBER CopyAbort)
     // Set once the program has been told to end; every operation stops then.
     Q_PROPERTY(bool Ending READ isEnding NOTIFY endRequested)
 
@@ -90,6 +94,10 @@ public:
     bool SlideNoConfirm = false;
     bool SlidePlaying = false;
     bool MainRefreshPending = false;
+
+    bool CopyMode = true;
+    qint64 CopyRemaining = 0;
+    bool CopyAbort = false;
 
     EntryModel &entries() { return *m_entries; }
     const EntryModel &entries() const { return *m_entries; }
