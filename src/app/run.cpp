@@ -3,6 +3,7 @@
 #include "browser/mainwindow.h"
 #include "browser/mainwindowlayout.h"
 #include "documents/documentsfeature.h"
+#include "library/libraryfeature.h"
 #include "media/mediafeature.h"
 #include "platform/platform.h"
 #include "slideshow/slideshowfeature.h"
@@ -33,6 +34,7 @@ void installFeatures(MainWindow &mainWindow, ProgramState &state, Platform &plat
     installDocuments(mainWindow, state, platform);
     installSlideShow(mainWindow, state, platform);
     installMedia(mainWindow, state, platform);
+    installLibrary(mainWindow, state, platform);
     mainWindow.disableUnclaimedMenuEntries();
 }
 

@@ -219,26 +219,13 @@ bool FileSystem::isDirectory(const QString &path) const
 
 bool FileSystem::copyFile(const QString &from, const QString &to) const
 {
-    const QString source = nativePath(from);
-    const QString target = nativePath(to);
-    if (source.isEmpty() || target.isEmpty())
-        return false;
-    // Copy to a temporary name first so that a full disk leaves no torn file.
-    const QString partial = target + QStringLiteral(".partial");
-    QFile::remove(partial);
-    if (!QFile::copy(source, partial)) {
-        QFile::remove(partial);
-        return false;
-    }
-    QFile::setPermissions(partial, QFile::permissions(partial) | QFile::WriteOwner);
-    if (QFileInfo::exists(target) && !QFile::remove(target)) {
-        QFile::remove(partial);
-        return false;
-    }
-    if (!QFile::rename(partial, target))
-        return false;
-    m_names->added(target);
-    return true;
+    const std::unique_ptr<FileCopy> copy = startCopy(from, to);
+    return copy->open() && copy->copyNext(copy->size()) && copy->commit();
+}
+
+std::unique_ptr<FileCopy> FileSystem::startCopy(const QString &from, const QString &to) const
+{
+    return std::make_unique<FileCopy>(nativePath(from), nativePath(to), m_names);
 }
 
 bool FileSystem::removeFile(const QString &path) const
@@ -273,7 +260,11 @@ qint64 FileSystem::freeSpace(const QString &path) const
     const QString native = nativePath(path);
     if (native.isEmpty())
         return -1;
-    QStorageInfo info(native);
+    // A folder not made yet will live on the volume of its nearest existing parent.
+    QFileInfo existing(native);
+    while (!existing.exists() && !existing.isRoot())
+        existing.setFile(existing.absolutePath());
+    QStorageInfo info(existing.absoluteFilePath());
     return info.isValid() && info.isReady() ? info.bytesAvailable() : -1;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/drivetable.h"
+#include "platform/filecopy.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -58,10 +59,13 @@ public:
     bool exists(const QString &path) const;
     bool isDirectory(const QString &path) const;
     bool copyFile(const QString &from, const QString &to) const;
+    // A copy to run piece by piece; nothing is opened yet.
+    std::unique_ptr<FileCopy> startCopy(const QString &from, const QString &to) const;
     bool removeFile(const QString &path) const;
     bool makeDirectory(const QString &path) const;
     bool removeDirectory(const QString &path) const;
-    // Bytes free for the user on the volume holding the path; -1 if unknown.
+    // Bytes free for the user on the volume that holds the path, or would hold
+    // it once created; -1 if unknown.
     qint64 freeSpace(const QString &path) const;
 
 private:

@@ -60,6 +60,10 @@ class ProgramState : public QObject
     // The slide show's name for RestorePending: the main window refreshes its
     // buttons when it next loses the focus.
     Q_PROPERTY(bool MainRefreshPending MEMBER RestorePending)
+    // Hard-disk copies: photos (true) or movies, bytes still expected, a declined copy
+    Q_PROPERTY(bool CopyMode MEMBER CopyMode)
+    Q_PROPERTY(qint64 CopyRemaining MEMBER CopyRemaining)
+    Q_PROPERTY(bool CopyAbort MEMBER CopyAbort)
     // Set once the program has been told to end; every operation stops then.
     Q_PROPERTY(bool Ending READ isEnding NOTIFY endRequested)
 
@@ -94,6 +98,10 @@ public:
     int SlideInterval = 5000;
     bool SlideNoConfirm = false;
     bool SlidePlaying = false;
+
+    bool CopyMode = true;
+    qint64 CopyRemaining = 0;
+    bool CopyAbort = false;
 
     EntryModel &entries() { return *m_entries; }
     const EntryModel &entries() const { return *m_entries; }

@@ -1,0 +1,96 @@
+#include "library/progresspanel.h"
+
+#include "library/gauge.h"
+#include "platform/designstage.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace gallerion {
+
+namespace {
+constexpr int PanelWidth = 7215;
+constexpr int PanelHeight = 4935;
+// Below the photo's top edge, where the panel buttons' row would start.
+constexpr int PanelDrop = 180;
+} // namespace
+
+ProgressPanel::ProgressPanel(DesignStage *stage) : QFrame(stage), m_stage(stage)
+{
+    setObjectName(QStringLiteral("pnlProgress"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+
+    m_task = new QLabel(QStringLiteral("Copy photos from CD-ROM to hard drive"), this);
+    m_task->setObjectName(QStringLiteral("Label2"));
+    m_task->setAlignment(Qt::AlignCenter);
+    stage->place(m_task, twipsRect(1560, 240, 4695, 255));
+
+    auto *copying = new QLabel(QStringLiteral("Copying file:"), this);
+    copying->setObjectName(QStringLiteral("lblCopyingFile"));
+    stage->place(copying, twipsRect(360, 600, 1080, 285));
+
+    m_file = new QLineEdit(this);
+    m_file->setObjectName(QStringLiteral("Text1"));
+    m_file->setReadOnly(true);
+    m_file->setFocusPolicy(Qt::NoFocus);
+    stage->place(m_file, twipsRect(1440, 600, 5415, 285));
+
+    m_fileGauge = new Gauge(this);
+    m_fileGauge->setObjectName(QStringLiteral("ProgressGuage"));
+    stage->place(m_fileGauge, twipsRect(360, 960, 6495, 375));
+    m_wholeGauge = new Gauge(this);
+    m_wholeGauge->setObjectName(QStringLiteral("ProgressGuage2"));
+    stage->place(m_wholeGauge, twipsRect(360, 3840, 6495, 375));
+
+    m_copy = button("cmdCopy", QStringLiteral("Copy Photos"), twipsRect(360, 4320, 3255, 375));
+    m_cancel = button("cmdCancel", QStringLiteral("Cancel"), twipsRect(3600, 4320, 3255, 375));
+    hide();
+}
+
+QPushButton *ProgressPanel::button(const char *name, const QString &caption, const QRect &design)
+{
+    auto *pushButton = new QPushButton(caption, this);
+    pushButton->setObjectName(QLatin1String(name));
+    m_stage->place(pushButton, design);
+    return pushButton;
+}
+
+void ProgressPanel::placeOver(const QRect &photoBox)
+{
+    const QRect panel = twipsRect(0, PanelDrop, PanelWidth, PanelHeight);
+    m_stage->place(this, panel.translated(photoBox.left() + (photoBox.width() - panel.width()) / 2,
+                                          photoBox.top()));
+}
+
+void ProgressPanel::prepare(const QString &task, const QString &copyCaption)
+{
+    m_task->setText(task);
+    m_copy->setText(copyCaption);
+    m_file->clear();
+    m_fileGauge->setFill(0.0);
+    m_wholeGauge->setFill(0.0);
+}
+
+void ProgressPanel::setButtonsEnabled(bool enabled)
+{
+    m_copy->setEnabled(enabled);
+    m_cancel->setEnabled(enabled);
+}
+
+void ProgressPanel::showFile(const QString &source, double fileFill, double wholeFill)
+{
+    m_file->setText(source);
+    m_fileGauge->setFill(fileFill);
+    m_wholeGauge->setFill(wholeFill);
+}
+
+void ProgressPanel::showWholeDone()
+{
+    m_wholeGauge->setFill(100.0);
+}
+
+} // namespace gallerion

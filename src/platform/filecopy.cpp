@@ -1,0 +1,140 @@
+#include "platform/filecopy.h"
+
+#include "platform/filesystem.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <unistd.h>
+#endif
+
+namespace gallerion {
+
+namespace {
+
+// Large enough that the copy keeps pace with the system's own copy tools.
+constexpr qint64 BufferBytes = 1 << 20;
+
+#ifdef Q_OS_LINUX
+// Lets the kernel move the bytes without a round trip through the program;
+// 0 when it cannot do so for these files, so that the plain copy takes over.
+qint64 kernelCopy(int from, int to, qint64 offset, qint64 bytes)
+{
+    loff_t in = offset;
+    loff_t out = offset;
+    const ssize_t done = ::copy_file_range(from, &in, to, &out, size_t(bytes), 0);
+    return done < 0 ? -errno : done;
+}
+#endif
+
+} // namespace
+
+FileCopy::FileCopy(const QString &source, const QString &target, std::shared_ptr<NameIndex> names)
+    : m_source(source), m_partial(target + QStringLiteral(".partial")), m_target(target),
+      m_names(std::move(names))
+{}
+
+FileCopy::~FileCopy()
+{
+    if (!m_committed)
+        discard();
+}
+
+bool FileCopy::open()
+{
+    if (!m_source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return fail(m_source);
+    m_size = m_source.size();
+    if (!m_partial.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return fail(m_partial);
+    return true;
+}
+
+bool FileCopy::copyNext(qint64 bytes)
+{
+    bytes = std::min(bytes, m_size - m_copied);
+    while (bytes > 0) {
+        const qint64 step = std::min(bytes, BufferBytes);
+        if (!transfer(step))
+            return false;
+        bytes -= step;
+    }
+    return true;
+}
+
+bool FileCopy::transfer(qint64 bytes)
+{
+#ifdef Q_OS_LINUX
+    while (bytes > 0 && m_kernelCopy) {
+        const qint64 moved = kernelCopy(m_source.handle(), m_partial.handle(), m_copied, bytes);
+        if (moved > 0) {
+            m_copied += moved;
+            bytes -= moved;
+            continue;
+        }
+        if (moved < 0 && moved != -EXDEV && moved != -ENOSYS && moved != -EINVAL &&
+            moved != -EOPNOTSUPP) {
+            m_error = qt_error_string(int(-moved));
+            return false;
+        }
+        // Not for these files, or the source ended early: the plain copy
+        // takes over and tells which.
+        m_kernelCopy = false;
+    }
+#endif
+    return bytes == 0 || plainTransfer(bytes);
+}
+
+bool FileCopy::plainTransfer(qint64 bytes)
+{
+    if (!m_source.seek(m_copied) || !m_partial.seek(m_copied))
+        return fail(m_source);
+    m_buffer.resize(BufferBytes);
+    const qint64 read = m_source.read(m_buffer.data(), bytes);
+    if (read < 0)
+        return fail(m_source);
+    if (read < bytes) {
+        m_error = QStringLiteral("The file ended before all of it could be read.");
+        return false;
+    }
+    if (m_partial.write(m_buffer.constData(), read) != read)
+        return fail(m_partial);
+    m_copied += read;
+    return true;
+}
+
+bool FileCopy::commit()
+{
+    m_source.close();
+    m_partial.close();
+    if (m_partial.error() != QFileDevice::NoError)
+        return fail(m_partial);
+    if (QFileInfo::exists(m_target) && !QFile::remove(m_target)) {
+        m_error = QStringLiteral("The earlier copy could not be replaced.");
+        return false;
+    }
+    if (!m_partial.rename(m_target))
+        return fail(m_partial);
+    m_committed = true;
+    if (m_names)
+        m_names->added(m_target);
+    return true;
+}
+
+bool FileCopy::fail(const QFile &file)
+{
+    m_error = file.errorString();
+    return false;
+}
+
+void FileCopy::discard()
+{
+    m_source.close();
+    m_partial.close();
+    m_partial.remove();
+}
+
+} // namespace gallerion
