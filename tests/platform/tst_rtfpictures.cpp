@@ -132,6 +132,7 @@ private slots:
     void bitmapInMetafile_data();
     void bitmapInMetafile();
     void vectorMetafileIsDrawn();
+    void turnedTextFollowsTheMapping();
     void enhancedMetafile();
     void plainBitmaps_data();
     void plainBitmaps();
@@ -185,6 +186,31 @@ void RtfPicturesTest::vectorMetafileIsDrawn()
     QCOMPARE(image.pixelColor(160, 60), QColor(Qt::white));
     const QImage text = image.copy(120, 0, 80, 40);
     QVERIFY(hasColour(text, Qt::black));
+}
+
+void RtfPicturesTest::turnedTextFollowsTheMapping()
+{
+    // An axis label as charting programs wrote it: an escapement of 270
+    // degrees in a window whose y axis points up. It reads upwards from its
+    // point near the bottom, as the chart's author saw it.
+    const QByteArray metafile =
+        wmf({wmfRecord(0x020B, words({100, 0})), wmfRecord(0x020C, words({-100, 100})),
+             wmfRecord(0x02FB, words({-10, 0, 2700, 2700, 400}) + QByteArray(10, '\0') + "Arial" +
+                                   QByteArray(27, '\0')),
+             wmfRecord(0x012D, words({0})), wmfRecord(0x012E, words({24})),
+             wmfRecord(0x0102, words({1})),
+             wmfRecord(0x0521, words({8}) + "MMMMMMMM" + words({20, 50}))});
+    const QImage image = renderWindowsMetafile(metafile, QSize(200, 200));
+    int inkAbove = 0;
+    int inkBelow = 0;
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                ++(y < 160 ? inkAbove : inkBelow);
+        }
+    }
+    QVERIFY2(inkAbove > 50, qPrintable(QString::number(inkAbove)));
+    QCOMPARE(inkBelow, 0);
 }
 
 void RtfPicturesTest::enhancedMetafile()
