@@ -9,6 +9,7 @@
 #include "catalogue/photolist.h"
 #include "platform/clipboard.h"
 #include "platform/platform.h"
+#include "startup/applicationtitle.h"
 #include "startup/contentlists.h"
 #include "startup/errorreporter.h"
 #include "startup/programstate.h"
@@ -322,7 +323,7 @@ void EntryBrowser::CopySelectionToClipboard(QWidget *pressed)
         return;
     const MessageRequest question{
         QStringLiteral("Would you like to copy this image to the Windows Clipboard?"),
-        QStringLiteral("The Zarvick Gallerion"), MessageIcon::Question, MessageButtons::YesNo};
+        applicationTitle(), MessageIcon::Question, MessageButtons::YesNo};
     if (m_platform.messages().ask(question) != AnswerYes)
         return;
     clipboard::clear();
