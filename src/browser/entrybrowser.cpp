@@ -9,6 +9,7 @@
 #include "platform/clipboard.h"
 #include "platform/platform.h"
 #include "platform/spinbutton.h"
+#include "startup/applicationtitle.h"
 #include "startup/contentlists.h"
 #include "startup/errorreporter.h"
 #include "startup/photohandback.h"
@@ -349,7 +350,7 @@ void EntryBrowser::CopySelectionToClipboard(QWidget *pressed)
         return;
     const MessageRequest question{
         QStringLiteral("Would you like to copy this image to the Windows Clipboard?"),
-        QStringLiteral("The Zarvick Gallerion"), MessageIcon::Question, MessageButtons::YesNo};
+        applicationTitle(), MessageIcon::Question, MessageButtons::YesNo};
     if (m_platform.messages().ask(question) != AnswerYes)
         return;
     clipboard::clear();

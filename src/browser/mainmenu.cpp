@@ -155,7 +155,10 @@ void MenuBuilder::buildCollectionMenus()
     QMenu *artwork = addMenu(m_bar, "mnuArtwork", "Artwork");
     // The art prints are built but never offered.
     addCollections(artwork, E::ArtPrint1, E::ArtPrint3, false);
-    artwork->menuAction()->setEnabled(false);
+    // Disabling the menu itself, not only its entry in the bar, keeps it off
+    // when the main window is enabled again: that re-enables every child
+    // widget that was not disabled on its own, and the menu's entry with it.
+    artwork->setEnabled(false);
     m_bar->addMenu(artwork);
     QMenu *stuff = addMenu(m_bar, "mnuZarvickStuff", "Zarvick Stuff");
     addCollections(stuff, E::Stuff1, E::Stuff9);

@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 namespace gallerion {
 
@@ -119,6 +120,10 @@ void MainWindow::buildSidePanel()
     stage->place(m_controls.panPhoto, twipsRect(9780, 810, 900, 420));
     m_controls.SpinButton1 = named<SpinButton>(stage, QStringLiteral("SpinButton1"));
     stage->place(m_controls.SpinButton1, twipsRect(10740, 810, 360, 420));
+    // They show once an entry opens; until then the caption only records that none is.
+    m_controls.panYear->hide();
+    m_controls.panPhoto->hide();
+    m_controls.SpinButton1->hide();
     m_controls.txtFile = named<QLineEdit>(stage, QStringLiteral("txtFile"));
     m_controls.txtFile->setReadOnly(true);
     stage->place(m_controls.txtFile, twipsRect(9780, 1320, 2130, 360));
@@ -293,10 +298,13 @@ void MainWindow::load()
 void MainWindow::restorePlacement()
 {
     const QSize screenTwips = m_platform.screen().twips();
+    // The placement gives the frame's corner but the inner size, so the title
+    // bar must fit on the screen as well.
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
     QList<QRect> screens;
     const auto all = QGuiApplication::screens();
     for (const QScreen *screen : all)
-        screens.append(screen->availableGeometry());
+        screens.append(screen->availableGeometry().adjusted(0, 0, 0, -titleBar));
     const QRect frame =
         placementInPixels(readPlacement(m_platform.settings(), screenTwips), screenTwips, screens);
     move(frame.topLeft());

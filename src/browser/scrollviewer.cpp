@@ -3,9 +3,11 @@
 #include "browser/picturebox.h"
 #include "browser/scrollviewerlayout.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace gallerion {
 
@@ -15,6 +17,11 @@ namespace {
 constexpr int BarThickness = 17;
 // Where the opener first puts the fitted picture, before a zoom sizes it.
 constexpr int DesignedImageWidth = 620;
+// Pixels a line of the wheel scrolls, as a desktop's scroll areas do; a
+// scroll bar's own step of one pixel makes the wheel useless.
+constexpr int WheelLineStep = 20;
+// One notch of a standard wheel.
+constexpr int NotchDelta = 120;
 
 const QString ZoomOutTip = QStringLiteral(
     "Click the left mouse button to view zoom out. Click the Right mouse button to close.");
@@ -67,9 +74,11 @@ void ScrollViewer::build()
     m_hScroll1 = new QScrollBar(Qt::Horizontal, this);
     m_hScroll1->setObjectName(QStringLiteral("HScroll1"));
     m_hScroll1->resize(BarThickness, BarThickness);
+    m_hScroll1->setSingleStep(WheelLineStep);
     m_vScroll1 = new QScrollBar(Qt::Vertical, this);
     m_vScroll1->setObjectName(QStringLiteral("VScroll1"));
     m_vScroll1->resize(BarThickness, BarThickness);
+    m_vScroll1->setSingleStep(WheelLineStep);
     m_ssCommand1 = new QPushButton(this);
     m_ssCommand1->setObjectName(QStringLiteral("SSCommand1"));
     m_image1->lower();
@@ -87,6 +96,8 @@ void ScrollViewer::connectControls()
     connect(m_image1, &PictureBox::clicked, this, &ScrollViewer::zoomIn);
     connect(m_image1, &PictureBox::pressed, this, &ScrollViewer::picturePressed);
     connect(m_ssCommand1, &QPushButton::clicked, this, &QWidget::close);
+    m_picParent->installEventFilter(this);
+    m_picChild->installEventFilter(this);
 }
 
 bool ScrollViewer::loadPicture(const QString &nativePath, const QString &programPath)
@@ -113,6 +124,32 @@ void ScrollViewer::resizeEvent(QResizeEvent *event)
 {
     layOut(size(), true);
     QDialog::resizeEvent(event);
+}
+
+bool ScrollViewer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Wheel && (watched == m_picParent || watched == m_picChild)) {
+        scrollByWheel(static_cast<QWheelEvent *>(event));
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Over the picture; a scroll bar takes the wheel itself, by the same step.
+void ScrollViewer::scrollByWheel(QWheelEvent *event)
+{
+    const QPoint delta = event->angleDelta();
+    const bool horizontal =
+        event->modifiers().testFlag(Qt::ShiftModifier) || qAbs(delta.x()) > qAbs(delta.y());
+    QScrollBar *bar = horizontal ? m_hScroll1 : m_vScroll1;
+    // Shift turns the vertical wheel sideways; a horizontal wheel is sideways already.
+    const int turned = delta.x() != 0 ? delta.x() : delta.y();
+    const int amount = horizontal ? turned : delta.y();
+    if (!bar->isEnabled())
+        return;
+    // A wheel turned towards the user (a negative delta) moves on down or right.
+    const int lines = QApplication::wheelScrollLines();
+    bar->setValue(bar->value() - amount * lines * bar->singleStep() / NotchDelta);
 }
 
 void ScrollViewer::layOut(const QSize &inner, bool largeChangeInSixths)

@@ -4,6 +4,7 @@
 
 class QPushButton;
 class QScrollBar;
+class QWheelEvent;
 
 namespace gallerion {
 
@@ -14,6 +15,8 @@ struct ScrollViewInput;
 // with scroll bars, or stretched to the screen's height. A left click
 // switches between the two, a right click or the corner button closes it.
 // The main window is disabled from the viewer's creation until it closes.
+// The wheel scrolls the picture through the scroll bars: vertically, and
+// horizontally with Shift or a horizontal wheel.
 class ScrollViewer : public QDialog
 {
     Q_OBJECT
@@ -36,6 +39,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void build();
@@ -43,6 +47,7 @@ private:
     void layOut(const QSize &inner, bool largeChangeInSixths);
     void setScrollViewVisible(bool visible);
     void picturePressed(Qt::MouseButton button);
+    void scrollByWheel(QWheelEvent *event);
 
     QWidget *m_mainWindow;
     QString m_caption;

@@ -2,6 +2,7 @@
 
 #include "platform/settingsstore.h"
 #include "platform/twips.h"
+#include "startup/applicationtitle.h"
 
 #include <algorithm>
 
@@ -9,7 +10,7 @@ namespace gallerion {
 
 namespace {
 
-const QString App = QStringLiteral("The Zarvick Gallerion 2001");
+const QString App = applicationTitle();
 const QString Section = QStringLiteral("Settings");
 constexpr int MinimumWidth = 320;
 constexpr int MinimumHeight = 240;
@@ -28,6 +29,22 @@ bool showsOn(const QRect &window, const QRect &screen)
     const QRect common = window.intersected(screen);
     return common.width() >= VisibleMargin && common.height() >= VisibleMargin &&
            window.top() >= screen.top();
+}
+
+qint64 coveredArea(const QRect &window, const QRect &screen)
+{
+    const QRect common = window.intersected(screen);
+    return qint64(common.width()) * common.height();
+}
+
+// A window saved on a larger screen would put Exit and the right column out
+// of reach: it is made no larger than the screen and moved wholly onto it.
+QRect fittedInto(QRect window, const QRect &screen)
+{
+    window.setSize(window.size().boundedTo(screen.size()));
+    window.moveLeft(std::clamp(window.left(), screen.left(), screen.right() - window.width() + 1));
+    window.moveTop(std::clamp(window.top(), screen.top(), screen.bottom() - window.height() + 1));
+    return window;
 }
 
 } // namespace
@@ -58,14 +75,18 @@ QRect placementInPixels(const SavedPlacement &saved, const QSize &screenTwips,
     if (window.width() < MinimumWidth || window.height() < MinimumHeight)
         window.setSize(QSize(std::max(window.width(), MinimumWidth),
                              std::max(window.height(), MinimumHeight)));
-    const bool visible = std::any_of(screens.cbegin(), screens.cend(),
-                                     [&](const QRect &screen) { return showsOn(window, screen); });
-    if (visible || screens.isEmpty())
+    if (screens.isEmpty())
         return window;
-    const QRect first = screens.first();
-    window.setSize(window.size().boundedTo(first.size()));
-    window.moveTopLeft(first.topLeft());
-    return window;
+    const auto home =
+        std::max_element(screens.cbegin(), screens.cend(), [&](const QRect &a, const QRect &b) {
+            return coveredArea(window, a) < coveredArea(window, b);
+        });
+    if (!showsOn(window, *home)) {
+        // A monitor removed since: back to the first one.
+        window.moveTopLeft(screens.first().topLeft());
+        return fittedInto(window, screens.first());
+    }
+    return fittedInto(window, *home);
 }
 
 } // namespace gallerion

@@ -19,8 +19,9 @@ SavedPlacement readPlacement(const SettingsStore &settings, const QSize &screenT
 void writePlacement(SettingsStore &settings, const QRect &twips);
 
 // The window rectangle in pixels for a saved placement. Values that are not
-// numbers fall back to their defaults, and a window that would lie off every
-// screen (a monitor removed since) is brought back onto the first one.
+// numbers fall back to their defaults. The window lies wholly on the screen
+// that shows most of it, no larger than that screen's available area; one
+// that would lie off every screen is brought back onto the first one.
 QRect placementInPixels(const SavedPlacement &saved, const QSize &screenTwips,
                         const QList<QRect> &screens);
 

@@ -1,6 +1,8 @@
 #include "browser/yearbutton.h"
 
 #include <QKeyEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace gallerion {
 
@@ -24,6 +26,17 @@ void YearButton::keyPressEvent(QKeyEvent *event)
     default:
         QPushButton::keyPressEvent(event);
     }
+}
+
+void YearButton::paintEvent(QPaintEvent * /*event*/)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // Styles draw the focus frame only once the keyboard has moved the focus.
+    if (hasFocus())
+        option.state |= QStyle::State_KeyboardFocusChange;
+    painter.drawControl(QStyle::CE_PushButton, option);
 }
 
 } // namespace gallerion

@@ -6,6 +6,8 @@ namespace gallerion {
 
 // One of the 38 year buttons. Comma and period step through the photos of the
 // open entry; Space presses the button like a click, as on every desktop.
+// The program moves the focus to the next year after nearly every action, so
+// the focused button always shows its style's focus frame, not only after Tab.
 class YearButton : public QPushButton
 {
     Q_OBJECT
@@ -19,6 +21,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     int m_index;

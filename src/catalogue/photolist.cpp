@@ -192,6 +192,9 @@ std::optional<PhotoStep> stepToPreviousPhoto(const QStringList &photoList, int p
         --cursor.currentIndex;
     }
     cursor.lastStepBack = true;
+    // A backward step leaves the first photo, so the next forward step must
+    // not pass over one.
+    cursor.entryJustOpened = false;
     const int start = cursor.currentIndex < 1 ? photoCount : cursor.currentIndex;
     for (int from = std::min(start, photoCount);; from = photoCount) {
         for (int i = from; i >= 1; --i) {

@@ -49,14 +49,20 @@ QString DriveTable::directoryOf(QChar letter) const
     return m_drives.value(letter.toUpper());
 }
 
-QStringList mountedVolumeDirectories()
+QStringList volumeFolders()
 {
     const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
-    QStringList prefixes{QStringLiteral("/media/"), QStringLiteral("/mnt/")};
+    QStringList folders{QStringLiteral("/media/"), QStringLiteral("/mnt/")};
     if (!user.isEmpty()) {
-        prefixes.prepend(QStringLiteral("/run/media/%1/").arg(user));
-        prefixes.prepend(QStringLiteral("/media/%1/").arg(user));
+        folders.prepend(QStringLiteral("/run/media/%1/").arg(user));
+        folders.prepend(QStringLiteral("/media/%1/").arg(user));
     }
+    return folders;
+}
+
+QStringList mountedVolumeDirectories()
+{
+    const QStringList prefixes = volumeFolders();
     QStringList result;
     const auto volumes = QStorageInfo::mountedVolumes();
     for (const QStorageInfo &volume : volumes) {

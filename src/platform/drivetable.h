@@ -26,5 +26,7 @@ private:
 
 // Mount points of volumes that count as drives (removable media, ISO images).
 QStringList mountedVolumeDirectories();
+// The folders whose mounted volumes count as drives, besides /cdrom itself.
+QStringList volumeFolders();
 
 } // namespace gallerion

@@ -1,5 +1,6 @@
 #include "startup/contentsearch.h"
 
+#include "platform/drivetable.h"
 #include "platform/filesystem.h"
 
 namespace gallerion {
@@ -9,6 +10,11 @@ bool holdsPhotos(const FileSystem &files, const QString &root)
 {
     return !files.list(root + QStringLiteral("\\zarvicks\\*.jpg")).isEmpty();
 }
+
+QString driveRoot(const char *letter)
+{
+    return QLatin1Char(*letter) + QStringLiteral(":");
+}
 } // namespace
 
 ContentRoots searchContent(const FileSystem &files, const QString &programDir)
@@ -17,7 +23,7 @@ ContentRoots searchContent(const FileSystem &files, const QString &programDir)
     if (holdsPhotos(files, programDir))
         roots.photoRoot = programDir;
     for (const char *letter = DriveSearchOrder; *letter; ++letter) {
-        const QString drive = QLatin1Char(*letter) + QStringLiteral(":");
+        const QString drive = driveRoot(letter);
         if (!holdsPhotos(files, drive))
             continue;
         roots.discRoot = drive;
@@ -26,6 +32,26 @@ ContentRoots searchContent(const FileSystem &files, const QString &programDir)
         return roots;
     }
     return roots;
+}
+
+QString missingDiscHint(const FileSystem &files)
+{
+    QString searched;
+    for (const char *letter = DriveSearchOrder; *letter; ++letter) {
+        const QString folder = files.nativePath(driveRoot(letter) + QStringLiteral("\\zarvicks"));
+        if (!folder.isEmpty())
+            searched += QStringLiteral("  %1 %2\n").arg(driveRoot(letter), folder);
+    }
+    QString hint = QStringLiteral(
+        "No content disc found: no drive from D: to Z: holds photos (zarvicks/*.jpg).\n");
+    if (searched.isEmpty())
+        hint += QStringLiteral("No drive is mounted under %1 or at /cdrom.\n")
+                    .arg(volumeFolders().join(QStringLiteral(", ")));
+    else
+        hint += QStringLiteral("Looked in:\n") + searched;
+    return hint + QStringLiteral("Name the folder that holds the disc with GALLERION_DRIVES, for "
+                                 "example:\n  GALLERION_DRIVES=\"E=/path/to/disc\" "
+                                 "zarvick-gallerion\n");
 }
 
 } // namespace gallerion

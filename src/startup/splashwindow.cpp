@@ -3,6 +3,7 @@
 #include "platform/designstage.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/platform.h"
+#include "startup/applicationtitle.h"
 #include "startup/contentlists.h"
 #include "startup/contentsearch.h"
 #include "startup/errorreporter.h"
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace gallerion {
 
@@ -93,7 +96,7 @@ bool SplashWindow::refuseSecondInstance()
         return true;
     MessageRequest request;
     request.text = QStringLiteral("The Zarvick Gallerion is already running!");
-    request.title = QStringLiteral("The Zarvick Gallerion 2001");
+    request.title = applicationTitle();
     request.icon = MessageIcon::Critical;
     request.modality = MessageModality::System;
     m_platform.messages().ask(request);
@@ -115,6 +118,8 @@ bool SplashWindow::locateContent()
         }
         m_timer->stop();
         close();
+        // The box cannot say where to put a disc on this system; a terminal can.
+        std::fputs(qPrintable(missingDiscHint(m_platform.files())), stderr);
         ReportError(m_state, m_platform);
         if (m_state.isEnding())
             return false;

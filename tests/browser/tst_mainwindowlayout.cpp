@@ -84,28 +84,42 @@ void MainWindowLayoutTest::designedLayoutFitsItsStage()
 void MainWindowLayoutTest::placement_data()
 {
     QTest::addColumn<QStringList>("saved");
+    QTest::addColumn<QList<QRect>>("screens");
     QTest::addColumn<QRect>("expected");
-    const QSize screen(1024, 768);
+    const QList<QRect> one{QRect(0, 0, 1024, 768)};
+    // A small screen on the left, a large one on its right.
+    const QList<QRect> two{QRect(0, 0, 1024, 768), QRect(1024, 0, 1920, 1080)};
     QTest::newRow("missing settings fill the screen")
-        << QStringList{"0", "0", "15360", "11520"} << QRect(0, 0, 1024, 768);
+        << QStringList{"0", "0", "15360", "11520"} << one << QRect(0, 0, 1024, 768);
     QTest::newRow("saved placement kept")
-        << QStringList{"1500", "3000", "12000", "9000"} << QRect(100, 200, 800, 600);
+        << QStringList{"1500", "1500", "12000", "9000"} << one << QRect(100, 100, 800, 600);
     QTest::newRow("not a number falls back")
-        << QStringList{"abc", "3000", "wide", "9000"} << QRect(0, 200, 1024, 600);
+        << QStringList{"abc", "3000", "wide", "9000"} << one << QRect(0, 168, 1024, 600);
     QTest::newRow("off every screen comes back")
-        << QStringList{"45000", "30000", "12000", "9000"} << QRect(0, 0, 800, 600);
+        << QStringList{"45000", "30000", "12000", "9000"} << one << QRect(0, 0, 800, 600);
     QTest::newRow("above the screen comes back")
-        << QStringList{"0", "-6000", "12000", "9000"} << QRect(0, 0, 800, 600);
+        << QStringList{"0", "-6000", "12000", "9000"} << one << QRect(0, 0, 800, 600);
     QTest::newRow("tiny window grows")
-        << QStringList{"0", "0", "15", "15"} << QRect(0, 0, 320, 240);
+        << QStringList{"0", "0", "15", "15"} << one << QRect(0, 0, 320, 240);
+    QTest::newRow("saved on a larger screen is bounded")
+        << QStringList{"1500", "1500", "28800", "16200"} << one << QRect(0, 0, 1024, 768);
+    QTest::newRow("partly off the screen moves onto it")
+        << QStringList{"7500", "3000", "12000", "9000"} << one << QRect(224, 168, 800, 600);
+    QTest::newRow("large screen keeps a large window")
+        << QStringList{"15360", "0", "28800", "16200"} << two << QRect(1024, 0, 1920, 1080);
+    QTest::newRow("bounded by the screen it lands on")
+        << QStringList{"0", "0", "18000", "13500"} << two << QRect(0, 0, 1024, 768);
+    QTest::newRow("off both screens comes back to the first")
+        << QStringList{"0", "30000", "28800", "16200"} << two << QRect(0, 0, 1024, 768);
 }
 
 void MainWindowLayoutTest::placement()
 {
     QFETCH(QStringList, saved);
+    QFETCH(QList<QRect>, screens);
     QFETCH(QRect, expected);
     const SavedPlacement placement{saved[0], saved[1], saved[2], saved[3]};
-    QCOMPARE(placementInPixels(placement, QSize(15360, 11520), {QRect(0, 0, 1024, 768)}), expected);
+    QCOMPARE(placementInPixels(placement, QSize(15360, 11520), screens), expected);
 }
 
 QTEST_GUILESS_MAIN(MainWindowLayoutTest)

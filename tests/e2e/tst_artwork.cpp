@@ -229,7 +229,7 @@ void ArtworkTest::copyQuestionCopiesThePressedPicture()
         stillShown = picture("picEmblem")->isVisible() && picture("picClipArt")->isVisible();
     });
     QCOMPARE(boxes.texts(), (QStringList{CopyQuestion, CopyQuestion}));
-    QCOMPARE(boxes.titles().value(0), QStringLiteral("The Zarvick Gallerion"));
+    QCOMPARE(boxes.titles().value(0), QStringLiteral("The Zarvick Gallerion 2001"));
     QCOMPARE(afterNo, QStringLiteral("before"));
     QCOMPARE(marker, QStringLiteral("2"));
     QCOMPARE(emblem, QSize(120, 80));

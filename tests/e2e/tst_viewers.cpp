@@ -1,6 +1,7 @@
 #include "startup/programstate.h"
 #include "support/e2e.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -69,6 +70,17 @@ ViewerState readViewer()
     state.horizontal = inViewer<QScrollBar>("HScroll1")->value();
     state.vertical = inViewer<QScrollBar>("VScroll1")->value();
     return state;
+}
+
+// One notch of the wheel towards the user over a control of the viewer.
+QPoint wheelDown(const char *over, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *control = inViewer(over);
+    const QPointF centre = control->rect().center();
+    QWheelEvent event(centre, control->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &event);
+    return inViewer("picChild")->pos();
 }
 
 // Adds the steps that open the advertisement, run inside() while it shows and
@@ -143,6 +155,7 @@ void ViewersTest::advertisementOpensInScrollView()
     DiscFixture fixture;
     ViewerState open;
     QPoint scrolled;
+    QList<QPoint> wheeled;
     bool barsEnabled[2] = {true, true};
     runWithMainWindow(fixture, [&](Script &script) {
         script.then([] { clickYear(37); });
@@ -153,6 +166,8 @@ void ViewersTest::advertisementOpensInScrollView()
             barsEnabled[1] = inViewer("VScroll1")->isEnabled();
             inViewer<QScrollBar>("VScroll1")->setValue(120);
             scrolled = inViewer("picChild")->pos();
+            wheeled << wheelDown("picChild") << wheelDown("VScroll1")
+                    << wheelDown("picChild", Qt::ShiftModifier);
             inViewer<QPushButton>("SSCommand1")->click();
         });
     });
@@ -165,6 +180,12 @@ void ViewersTest::advertisementOpensInScrollView()
     QVERIFY(!barsEnabled[0]);
     QVERIFY(barsEnabled[1]);
     QCOMPARE(scrolled, QPoint(0, -120));
+    // The wheel scrolls by a useful step, the same over the picture and the
+    // bar; sideways there is nothing to scroll.
+    const int step = scrolled.y() - wheeled.at(0).y();
+    QVERIFY(step >= 40);
+    QCOMPARE(wheeled,
+             (QList<QPoint>{{0, -120 - step}, {0, -120 - 2 * step}, {0, -120 - 2 * step}}));
 }
 
 void ViewersTest::secondOpeningStartsAfresh()
@@ -199,9 +220,13 @@ void ViewersTest::landscapeYearZoomsOutToWholeScreen()
     QPoint after;
     bool backInScrollView = false;
     bool stillOpen = false;
+    QPoint sideways;
     runWithMainWindow(fixture, [&](Script &script) {
         script.then([] { clickYear(27); });
         withAdvertisement(script, [&] {
+            // With Shift the wheel scrolls sideways.
+            inViewer<QScrollBar>("HScroll1")->setValue(90);
+            sideways = wheelDown("picParent", Qt::ShiftModifier);
             inViewer<QScrollBar>("HScroll1")->setValue(150);
             before = inViewer("picChild")->pos();
             QTest::mouseClick(inViewer("picChild"), Qt::LeftButton);
@@ -221,6 +246,8 @@ void ViewersTest::landscapeYearZoomsOutToWholeScreen()
     QCOMPARE(fitted, QRect(0, 0, 800, 600));
     QVERIFY(scrollViewHidden);
     QVERIFY(backInScrollView);
+    QVERIFY(sideways.x() <= -90 - 40);
+    QCOMPARE(sideways.y(), 0);
     QCOMPARE(before, QPoint(-150, 0));
     QCOMPARE(after, before);
     QVERIFY(stillOpen);

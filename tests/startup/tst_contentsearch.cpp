@@ -15,6 +15,7 @@ class ContentSearchTest : public QObject
 private slots:
     void search_data();
     void search();
+    void missingDiscHintNamesTheSearchedFolders();
 };
 
 namespace {
@@ -71,6 +72,23 @@ void ContentSearchTest::search()
     QCOMPARE(roots.found(), !disc.isEmpty());
     if (roots.found())
         QCOMPARE(roots.photoRoot, photos == QLatin1String("program") ? program : photos);
+}
+
+void ContentSearchTest::missingDiscHintNamesTheSearchedFolders()
+{
+    QTemporaryDir scratch;
+    const QString c = scratch.filePath(QStringLiteral("c"));
+    const QString e = scratch.filePath(QStringLiteral("e"));
+    const QString program = scratch.filePath(QStringLiteral("program"));
+    const FileSystem drives(DriveTable::parse(QStringLiteral("C=%1;E=%2").arg(c, e)), program,
+                            scratch.filePath("data"));
+    const QString hint = missingDiscHint(drives);
+    QVERIFY(hint.contains(e + QStringLiteral("/zarvicks")));
+    QVERIFY(!hint.contains(c));
+    QVERIFY(hint.contains(QLatin1String("GALLERION_DRIVES=")));
+    // Without any drive it names where drives come from.
+    const FileSystem none(DriveTable::parse(QString()), program, scratch.filePath("data"));
+    QVERIFY(missingDiscHint(none).contains(QLatin1String("/mnt/")));
 }
 
 QTEST_GUILESS_MAIN(ContentSearchTest)
