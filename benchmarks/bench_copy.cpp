@@ -24,7 +24,7 @@ using namespace gallerion;
 
 namespace {
 
-constexpr int Runs = 3;
+constexpr int Runs = 5;
 
 struct Sample
 {
@@ -62,9 +62,8 @@ qint64 makeSet(const QString &dir, int count, qint64 minSize, qint64 maxSize)
     return total;
 }
 
-void warm(const QString &source, const QString &target)
+void warm(const QString &source)
 {
-    QDir(target).removeRecursively();
     for (const QString &name : QDir(source).entryList(QDir::Files)) {
         QFile file(source + QLatin1Char('/') + name);
         if (file.open(QIODevice::ReadOnly))
@@ -81,7 +80,7 @@ double seconds(const QElapsedTimer &timer)
 
 double timeCp(const QString &source, const QString &target)
 {
-    warm(source, target);
+    warm(source);
     QElapsedTimer timer;
     timer.start();
     QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), source, target});
@@ -92,7 +91,7 @@ double timeCp(const QString &source, const QString &target)
 // often the gauges would repaint.
 double timeJob(const QString &source, const QString &target, Sample &sample)
 {
-    warm(source, target);
+    warm(source);
     const FileSystem files(DriveTable(), target, target);
     QList<CopyItem> items;
     for (const QString &name : QDir(source).entryList(QDir::Files))
@@ -122,9 +121,13 @@ double timeJob(const QString &source, const QString &target, Sample &sample)
 Sample measure(const QString &source, const QString &scratch, qint64 bytes, int run)
 {
     Sample sample;
+    QDir().mkpath(scratch);
     const double mb = double(bytes) / 1e6;
-    const QString ourTarget = scratch + QStringLiteral("/ours");
-    const QString cpTarget = scratch + QStringLiteral("/cp");
+    // Fresh folders each run: ext4 searches longer for a free inode while
+    // files deleted within the last minute hold theirs, which would favour
+    // whichever copy ran later after a clean-up.
+    const QString ourTarget = scratch + QStringLiteral("/ours-%1").arg(run);
+    const QString cpTarget = scratch + QStringLiteral("/cp-%1").arg(run);
     // Alternate which copy goes first, so neither always follows the other's writes.
     if (run % 2 == 0) {
         sample.ours = mb / timeJob(source, ourTarget, sample);
@@ -133,8 +136,6 @@ Sample measure(const QString &source, const QString &scratch, qint64 bytes, int 
         sample.cp = mb / timeCp(source, cpTarget);
         sample.ours = mb / timeJob(source, ourTarget, sample);
     }
-    QDir(ourTarget).removeRecursively();
-    QDir(cpTarget).removeRecursively();
     return sample;
 }
 
@@ -170,11 +171,13 @@ int main(int argc, char **argv)
     QList<Sample> photoSamples;
     QList<Sample> filmSamples;
     for (int run = 0; run < Runs; ++run) {
-        photoSamples.append(measure(photos, root.path(), photoBytes, run));
-        filmSamples.append(measure(films, root.path(), filmBytes, run));
+        photoSamples.append(
+            measure(photos, root.path() + QStringLiteral("/photo-copies"), photoBytes, run));
+        filmSamples.append(
+            measure(films, root.path() + QStringLiteral("/film-copies"), filmBytes, run));
     }
-    out << "sources warm in the page cache, synced before each copy; median of " << Runs
-        << " runs\n";
+    out << "sources warm in the page cache, synced before each copy, fresh target folders; "
+        << "median of " << Runs << " runs\n";
     report(out, QStringLiteral("2,000 photos"), median(photoSamples));
     report(out, QStringLiteral("6 films     "), median(filmSamples));
     return 0;

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <memory>
+
 #include <unistd.h>
 
 using namespace gallerion;
@@ -113,7 +115,7 @@ void LibraryTest::copiesAreReadUntilPhotosAreRemoved()
     DiscFixture fixture;
     const QString discPhotos = fixture.discDir() + QStringLiteral("/zarvicks");
     const QString copies = fixture.programDir() + QStringLiteral("/zarvicks");
-    BoxAnswerer copyBoxes;
+    auto copyBoxes = std::make_unique<BoxAnswerer>();
     QStringList prepared;
     DuringCopy during;
     QString rootAfterCopy;
@@ -140,24 +142,27 @@ void LibraryTest::copiesAreReadUntilPhotosAreRemoved()
     QVERIFY(during.slices > 0);
     QVERIFY(!during.mainEnabled);
     QVERIFY(!during.buttonsEnabled);
-    QCOMPARE(copyBoxes.texts(),
+    QCOMPARE(copyBoxes->texts(),
              (QStringList{"Photos successfully copied!\r\n", "Movies successfully copied!\r\n"}));
-    QCOMPARE(copyBoxes.titles(), (QStringList{Title, Title}));
+    QCOMPARE(copyBoxes->titles(), (QStringList{Title, Title}));
+    copyBoxes.reset();
     QCOMPARE(gauges, (QStringList{"100", "100"}));
     QCOMPARE(rootAfterCopy, fixture.programDir());
     QCOMPARE(filesIn(copies), upperCased(filesIn(discPhotos)));
     QCOMPARE(filesIn(fixture.programDir() + QStringLiteral("/movies")),
              filesIn(fixture.discDir() + QStringLiteral("/movies")));
 
-    BoxAnswerer removeBoxes({QMessageBox::Yes, QMessageBox::Ok});
+    auto removeBoxes = std::make_unique<BoxAnswerer>(
+        QList<QMessageBox::StandardButton>{QMessageBox::Yes, QMessageBox::Ok});
     QString rootAtStart;
     runUntilEnded(fixture, [&] {
         rootAtStart = programState()->PhotoRoot;
         trigger("mnuRemove");
     });
     QCOMPARE(rootAtStart, fixture.programDir());
-    QCOMPARE(removeBoxes.texts().size(), 2);
-    QVERIFY(removeBoxes.texts().at(1).startsWith("All Photos Successfully Removed!\r\n\r\n"));
+    QCOMPARE(removeBoxes->texts().size(), 2);
+    QVERIFY(removeBoxes->texts().at(1).startsWith("All Photos Successfully Removed!\r\n\r\n"));
+    removeBoxes.reset();
     QVERIFY(!QFileInfo::exists(copies));
 
     QString rootAfterRemoval;
