@@ -6,6 +6,7 @@
 // the tool's start-up. Run with a sound server (the test command's null sink).
 
 #include "browser/mainwindow.h"
+#include "measure.h"
 #include "media/filmtable.h"
 #include "media/mediafeature.h"
 #include "media/moviewindow.h"
@@ -30,33 +31,12 @@
 #include <memory>
 
 using namespace gallerion;
+using namespace gallerion::bench;
 
 namespace {
 
 constexpr int Rounds = 5;
 constexpr int GstTimeoutMs = 20000;
-
-QTextStream &out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-double median(QList<double> values)
-{
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-double millisecondsOf(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
-}
 
 // The time gst-launch-1.0's playbin takes from PAUSED asked to PREROLLED; -1 on failure.
 double gstPausedMs(const QString &file, bool video)

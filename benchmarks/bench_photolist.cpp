@@ -4,6 +4,7 @@
 #include "catalogue/contentpaths.h"
 #include "catalogue/entries.h"
 #include "catalogue/photolist.h"
+#include "measure.h"
 #include "platform/filesystem.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 #include <functional>
 
 using namespace gallerion;
+using namespace gallerion::bench;
 
 namespace {
 
@@ -59,19 +61,6 @@ bool createFiles(const QString &dir, const QStringList &names)
     return true;
 }
 
-double medianMilliseconds(const std::function<void()> &work)
-{
-    QList<double> times;
-    for (int run = 0; run < runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.append(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -88,16 +77,16 @@ int main(int argc, char **argv)
                            disc.path());
 
     int count = 0;
-    const double ours =
-        medianMilliseconds([&] { count = BuildPhotoList(files, QStringLiteral("E:")).count; });
+    const double ours = medianMilliseconds(
+        runs, [&] { count = BuildPhotoList(files, QStringLiteral("E:")).count; });
     // Where the time goes: the platform's listing and the sort and numbering here.
     QStringList names;
     const double listing =
-        medianMilliseconds([&] { names = files.list(photoPattern(QStringLiteral("E:"))); });
+        medianMilliseconds(runs, [&] { names = files.list(photoPattern(QStringLiteral("E:"))); });
     const double ordering =
-        medianMilliseconds([&] { photoListFromNames(names, QStringLiteral("E:")); });
+        medianMilliseconds(runs, [&] { photoListFromNames(names, QStringLiteral("E:")); });
     const QString shell = QStringLiteral("ls -f '%1' | LC_ALL=C sort > /dev/null").arg(photoDir);
-    const double tools = medianMilliseconds([&] {
+    const double tools = medianMilliseconds(runs, [&] {
         QProcess process;
         process.start(QStringLiteral("sh"), {QStringLiteral("-c"), shell});
         process.waitForFinished(-1);

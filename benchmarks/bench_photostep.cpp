@@ -9,6 +9,7 @@
 #include "browser/photoview.h"
 #include "catalogue/entries.h"
 #include "catalogue/photolist.h"
+#include "measure.h"
 #include "platform/photodecoder.h"
 #include "platform/photoloader.h"
 #include "platform/platform.h"
@@ -33,6 +34,7 @@
 #include <memory>
 
 using namespace gallerion;
+using namespace gallerion::bench;
 
 namespace {
 
@@ -41,28 +43,6 @@ constexpr int bigWidth = 3000;
 constexpr int bigHeight = 2000;
 constexpr int bigEntries = 4;
 constexpr int bigPhotosPerEntry = 6;
-
-QTextStream &out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-double median(QList<double> values)
-{
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-double millisecondsOf(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
-}
 
 // Counts the paints of one widget, to show that every step really repainted it.
 class PaintCounter : public QObject

@@ -3,6 +3,7 @@
 // 40 metafile pictures (charts drawn with lines and text, and photos wrapped
 // in metafiles), per page of print.
 
+#include "measure.h"
 #include "platform/rtf/rtfreader.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -19,6 +20,7 @@
 #include <functional>
 
 using namespace gallerion;
+using namespace gallerion::bench;
 
 namespace {
 
@@ -135,19 +137,6 @@ QByteArray pictureDocument()
     return rtf + "}";
 }
 
-double medianMs(const std::function<void()> &work)
-{
-    QList<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.append(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[runs / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -166,7 +155,7 @@ int main(int argc, char **argv)
     file.close();
 
     int blocks = 0;
-    const double ours = medianMs([&] {
+    const double ours = medianMilliseconds(runs, [&] {
         QTextDocument document;
         QString error;
         rtf::readRtfFile(path, &document, &error);
@@ -174,12 +163,12 @@ int main(int argc, char **argv)
         document.documentLayout()->documentSize();
         blocks = document.blockCount();
     });
-    const double readOnly = medianMs([&] {
+    const double readOnly = medianMilliseconds(runs, [&] {
         QTextDocument document;
         QString error;
         rtf::readRtfFile(path, &document, &error);
     });
-    const double unrtf = medianMs([&] {
+    const double unrtf = medianMilliseconds(runs, [&] {
         QProcess process;
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setWorkingDirectory(dir.path());
@@ -198,7 +187,7 @@ int main(int argc, char **argv)
     constexpr qreal pageHeight = 960;
     const QByteArray pictures = pictureDocument();
     qreal height = 0;
-    const double picturesMs = medianMs([&] {
+    const double picturesMs = medianMilliseconds(runs, [&] {
         QTextDocument document;
         rtf::readRtf(pictures, &document);
         document.setTextWidth(viewerWidth);

@@ -7,6 +7,7 @@
 #include "browser/entrybrowser.h"
 #include "browser/mainwindow.h"
 #include "catalogue/entries.h"
+#include "measure.h"
 #include "platform/photoloader.h"
 #include "platform/platform.h"
 #include "slideshow/slideimage.h"
@@ -33,18 +34,13 @@
 #include <algorithm>
 
 using namespace gallerion;
+using namespace gallerion::bench;
 
 namespace {
 
 constexpr int bigPhotos = 24;
 constexpr int ticks = 1000;
 constexpr int realSlides = 30;
-
-QTextStream &out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
 
 double residentMegabytes()
 {

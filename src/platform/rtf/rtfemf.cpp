@@ -141,23 +141,6 @@ QImage dibAt(const ByteReader &r, qint64 infoOffset, qint64 infoSize, qint64 bit
     return imageFromDib(r.bytes(infoOffset, infoSize), r.bytes(bitsOffset, bitsSize));
 }
 
-QPen penFrom(quint32 style, qreal width, QColor colour)
-{
-    QPen pen(colour, qMin<qreal>(width, MaxCoordinate));
-    pen.setCosmetic(width == 0);
-    static const Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
-                                          Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen,
-                                          Qt::SolidLine,   Qt::SolidLine};
-    pen.setStyle(styles[style & 7]);
-    const quint32 cap = style & 0x0F00;
-    pen.setCapStyle(cap == 0x0100 ? Qt::SquareCap : cap == 0x0200 ? Qt::FlatCap : Qt::RoundCap);
-    const quint32 join = style & 0xF000;
-    pen.setJoinStyle(join == 0x1000   ? Qt::BevelJoin
-                     : join == 0x2000 ? Qt::MiterJoin
-                                      : Qt::RoundJoin);
-    return pen;
-}
-
 MetafileFont fontFrom(const ByteReader &r)
 {
     MetafileFont font;
@@ -328,11 +311,12 @@ bool EmfPlayer::objectRecord(quint32 type, const ByteReader &r)
     switch (type) {
     case CreatePen:
         object.kind = MetafileObject::Pen;
-        object.pen = penFrom(r.u32(12), qAbs(r.s32(16)), colourAt(r, 24));
+        object.pen =
+            metafilePen(r.u32(12), qMin<qreal>(qAbs(r.s32(16)), MaxCoordinate), colourAt(r, 24));
         break;
     case ExtCreatePen:
         object.kind = MetafileObject::Pen;
-        object.pen = penFrom(r.u32(28), r.u32(32), colourAt(r, 40));
+        object.pen = metafilePen(r.u32(28), qMin<qreal>(r.u32(32), MaxCoordinate), colourAt(r, 40));
         break;
     case CreateBrushIndirect:
         object.kind = MetafileObject::Brush;

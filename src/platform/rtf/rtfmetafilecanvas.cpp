@@ -62,6 +62,23 @@ qreal hundredthsMmPerUnit(int mode)
 
 } // namespace
 
+QPen metafilePen(quint32 style, qreal width, QColor colour)
+{
+    QPen pen(colour, width);
+    pen.setCosmetic(width == 0);
+    static const Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
+                                          Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen,
+                                          Qt::SolidLine,   Qt::SolidLine};
+    pen.setStyle(styles[style & 7]);
+    const quint32 cap = style & 0x0F00;
+    pen.setCapStyle(cap == 0x0100 ? Qt::SquareCap : cap == 0x0200 ? Qt::FlatCap : Qt::RoundCap);
+    const quint32 join = style & 0xF000;
+    pen.setJoinStyle(join == 0x1000   ? Qt::BevelJoin
+                     : join == 0x2000 ? Qt::MiterJoin
+                                      : Qt::RoundJoin);
+    return pen;
+}
+
 QBrush metafileBrush(quint32 style, QColor colour, quint32 hatch)
 {
     static const Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,

@@ -25,6 +25,9 @@ struct MetafileFont
     int pitchAndFamily = 0;
 };
 
+// A pen from a metafile's pen style (dashes, caps, joins), width and colour.
+QPen metafilePen(quint32 style, qreal width, QColor colour);
+
 // A brush from a metafile's brush style, colour and hatch.
 QBrush metafileBrush(quint32 style, QColor colour, quint32 hatch);
 

@@ -95,21 +95,7 @@ QRectF sourceRect(QByteArrayView dib, const QImage &image, QRectF source)
 
 QPen penFrom(const ByteReader &r)
 {
-    const quint16 style = r.u16(0);
-    const int width = qAbs(r.s16(2));
-    QPen pen(colourAt(r, 6), width);
-    pen.setCosmetic(width == 0);
-    static const Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
-                                          Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen,
-                                          Qt::SolidLine,   Qt::SolidLine};
-    pen.setStyle(styles[style & 7]);
-    const quint16 cap = style & 0x0F00;
-    pen.setCapStyle(cap == 0x0100 ? Qt::SquareCap : cap == 0x0200 ? Qt::FlatCap : Qt::RoundCap);
-    const quint16 join = style & 0xF000;
-    pen.setJoinStyle(join == 0x1000   ? Qt::BevelJoin
-                     : join == 0x2000 ? Qt::MiterJoin
-                                      : Qt::RoundJoin);
-    return pen;
+    return metafilePen(r.u16(0), qAbs(r.s16(2)), colourAt(r, 6));
 }
 
 MetafileFont fontFrom(const ByteReader &r)
