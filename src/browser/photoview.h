@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QImage>
-#include <QWidget>
+#include "platform/photobox.h"
 
 namespace gallerion {
 
 class PhotoLoader;
 
-// Image4: shows one photo scaled into its box, keeping its proportions. Photos
-// come from the loader, which may have decoded them ahead.
-class PhotoView : public QWidget
+// Image4: the photo of the open entry. Photos come from the loader, which may
+// have decoded them ahead.
+class PhotoView : public PhotoBox
 {
     Q_OBJECT
 public:
@@ -20,23 +19,13 @@ public:
     // Has the loader decode these ahead for this box.
     void preload(const QStringList &nativePaths);
     void clear();
-    // The photo as shown, for the clipboard.
-    const QImage &image() const { return m_image; }
-
-signals:
-    void pressed(Qt::MouseButton button);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QSize decodeBox() const;
-
     PhotoLoader &m_loader;
     QString m_path;
-    QImage m_image;
 };
 
 } // namespace gallerion

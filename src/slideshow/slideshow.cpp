@@ -4,12 +4,12 @@
 #include "catalogue/entries.h"
 #include "catalogue/entrymodel.h"
 #include "platform/clipboard.h"
+#include "platform/photobox.h"
 #include "platform/photoloader.h"
 #include "platform/platform.h"
 #include "platform/screensaverinhibitor.h"
 #include "platform/spinbutton.h"
 #include "slideshow/slidehandback.h"
-#include "slideshow/slideimage.h"
 #include "slideshow/slideshowwindow.h"
 #include "startup/errorreporter.h"
 #include "startup/mainwindowhost.h"
@@ -47,7 +47,7 @@ void SlideShow::connectWindow()
     connect(w->SpinInterval, &SpinButton::spinDown, this, [this] { spin(false); });
     connect(w->Timer1, &QTimer::timeout, this, &SlideShow::tick);
     connect(w, &SlideShowWindow::panelClicked, this, &SlideShow::keepFocus);
-    connect(w->Image1, &SlideImage::pressed, this, &SlideShow::imagePressed);
+    connect(w->Image1, &PhotoBox::pressed, this, &SlideShow::imagePressed);
     w->setCloseGuard([this] { return confirmClose(); });
 }
 

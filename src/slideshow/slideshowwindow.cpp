@@ -2,10 +2,10 @@
 
 #include "platform/designstage.h"
 #include "platform/media/multimediadevice.h"
+#include "platform/photobox.h"
 #include "platform/spinbutton.h"
 #include "platform/twips.h"
 #include "slideshow/slideclock.h"
-#include "slideshow/slideimage.h"
 #include "slideshow/slidelayout.h"
 
 #include <QEvent>
@@ -70,7 +70,7 @@ QPushButton *SlideShowWindow::button(const QString &name, const QString &caption
 
 void SlideShowWindow::buildControls(const SlideLayout &layout)
 {
-    Image1 = new SlideImage(stage());
+    Image1 = new PhotoBox(stage());
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setToolTip(QStringLiteral("Click the Right mouse button to copy"));
     stage()->place(Image1, twipsRect(layout.Image1));

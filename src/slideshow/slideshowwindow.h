@@ -11,7 +11,7 @@ class QTimer;
 namespace gallerion {
 
 class MultimediaDevice;
-class SlideImage;
+class PhotoBox;
 class SpinButton;
 struct SlideLayout;
 
@@ -23,7 +23,7 @@ class SlideShowWindow : public DesignedDialog
 public:
     SlideShowWindow(const SlideLayout &layout, double scale, QWidget *parent);
 
-    SlideImage *Image1 = nullptr;
+    PhotoBox *Image1 = nullptr;
     QLabel *pnlPhotoNumber = nullptr;
     QLabel *panYear = nullptr;
     QPushButton *SSCommand1 = nullptr;
