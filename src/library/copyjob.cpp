@@ -31,21 +31,24 @@ void CopyJob::start()
 
 void CopyJob::runSlice()
 {
-    m_inSlice = true;
     QElapsedTimer clock;
     clock.start();
-    do {
+    while (hasWork() && clock.elapsed() < SliceMs) {
         if (m_current)
             copyBlock();
-        else if (m_next < m_items.size())
+        else
             beginFile();
-    } while ((m_current || m_next < m_items.size()) && clock.elapsed() < SliceMs);
-    m_inSlice = false;
+    }
     emit progressed();
-    if (m_current || m_next < m_items.size())
+    if (hasWork())
         m_timer.start();
     else
         emit finished(m_failures);
+}
+
+bool CopyJob::hasWork() const
+{
+    return m_current || m_next < m_items.size();
 }
 
 void CopyJob::beginFile()

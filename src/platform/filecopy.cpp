@@ -19,8 +19,8 @@ namespace {
 constexpr qint64 BufferBytes = 1 << 20;
 
 #ifdef Q_OS_LINUX
-// Lets the kernel move the bytes without a round trip through the program;
-// 0 when it cannot do so for these files, so that the plain copy takes over.
+// Lets the kernel move the bytes without a round trip through the program.
+// The bytes moved, or minus the error number.
 qint64 kernelCopy(int from, int to, qint64 offset, qint64 bytes)
 {
     loff_t in = offset;
