@@ -10,8 +10,9 @@ namespace {
 // A slice ends after this long, so the gauges move many times a second and
 // input is never held up for long.
 constexpr qint64 SliceMs = 30;
-// Bytes copied in one go: whole chunks, and large enough to keep the disk busy.
-constexpr qint64 BlockBytes = 40 * CopyChunkBytes;
+// Bytes copied in one go: whole chunks, whole 4 KiB pages (512 chunks are the
+// smallest such block) and large enough to keep the disk busy.
+constexpr qint64 BlockBytes = 512 * CopyChunkBytes;
 } // namespace
 
 CopyJob::CopyJob(const FileSystem &files, QList<CopyItem> items, qint64 total, QObject *parent)
