@@ -10,9 +10,9 @@ namespace {
 // A slice ends after this long, so the gauges move many times a second and
 // input is never held up for long.
 constexpr qint64 SliceMs = 30;
-// Bytes copied in one go: whole chunks, whole 4 KiB pages (512 chunks are the
-// smallest such block) and large enough to keep the disk busy.
-constexpr qint64 BlockBytes = 512 * CopyChunkBytes;
+// Bytes copied in one go: whole chunks, enough to keep the disk busy, and
+// little enough that a slow disk still finishes one well within a slice.
+constexpr qint64 BlockBytes = 128 * CopyChunkBytes;
 } // namespace
 
 CopyJob::CopyJob(const FileSystem &files, QList<CopyItem> items, qint64 total, QObject *parent)
