@@ -10,8 +10,9 @@ namespace {
 // A slice ends after this long, so the gauges move many times a second and
 // input is never held up for long.
 constexpr qint64 SliceMs = 30;
-// Bytes copied in one go: whole chunks, and large enough to keep the disk busy.
-constexpr qint64 BlockBytes = 40 * CopyChunkBytes;
+// Bytes copied in one go: whole chunks, enough to keep the disk busy, and
+// little enough that a slow disk still finishes one well within a slice.
+constexpr qint64 BlockBytes = 128 * CopyChunkBytes;
 } // namespace
 
 CopyJob::CopyJob(const FileSystem &files, QList<CopyItem> items, qint64 total, QObject *parent)
@@ -31,21 +32,24 @@ void CopyJob::start()
 
 void CopyJob::runSlice()
 {
-    m_inSlice = true;
     QElapsedTimer clock;
     clock.start();
-    do {
+    while (hasWork() && clock.elapsed() < SliceMs) {
         if (m_current)
             copyBlock();
-        else if (m_next < m_items.size())
+        else
             beginFile();
-    } while ((m_current || m_next < m_items.size()) && clock.elapsed() < SliceMs);
-    m_inSlice = false;
+    }
     emit progressed();
-    if (m_current || m_next < m_items.size())
+    if (hasWork())
         m_timer.start();
     else
         emit finished(m_failures);
+}
+
+bool CopyJob::hasWork() const
+{
+    return m_current || m_next < m_items.size();
 }
 
 void CopyJob::beginFile()

@@ -38,7 +38,6 @@ public:
     ~CopyJob() override;
 
     void start();
-    bool isRunning() const { return m_timer.isActive() || m_inSlice; }
 
     QString source() const { return m_source; }
     double fileFill() const { return m_tally.fileFill(); }
@@ -55,6 +54,7 @@ signals:
 
 private:
     void runSlice();
+    bool hasWork() const;
     void beginFile();
     void copyBlock();
     void endFile();
@@ -67,7 +67,6 @@ private:
     CopyTally m_tally;
     QString m_source;
     int m_failures = 0;
-    bool m_inSlice = false;
     QTimer m_timer;
 };
 

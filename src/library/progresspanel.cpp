@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 
 namespace gallerion {
@@ -15,6 +16,18 @@ constexpr int PanelWidth = 7215;
 constexpr int PanelHeight = 4935;
 // Below the photo's top edge, where the panel buttons' row would start.
 constexpr int PanelDrop = 180;
+
+// The main window is disabled while the copy runs; what the panel shows must
+// still read as live, so only its buttons look disabled.
+void keepColoursWhenDisabled(QWidget *display)
+{
+    QPalette palette = display->palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colorRole = static_cast<QPalette::ColorRole>(role);
+        palette.setColor(QPalette::Disabled, colorRole, palette.color(QPalette::Active, colorRole));
+    }
+    display->setPalette(palette);
+}
 } // namespace
 
 ProgressPanel::ProgressPanel(DesignStage *stage) : QFrame(stage), m_stage(stage)
@@ -31,7 +44,8 @@ ProgressPanel::ProgressPanel(DesignStage *stage) : QFrame(stage), m_stage(stage)
 
     auto *copying = new QLabel(QStringLiteral("Copying file:"), this);
     copying->setObjectName(QStringLiteral("lblCopyingFile"));
-    stage->place(copying, twipsRect(360, 600, 1080, 285));
+    copying->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    stage->place(copying, twipsRect(180, 600, 1200, 285));
 
     m_file = new QLineEdit(this);
     m_file->setObjectName(QStringLiteral("Text1"));
@@ -48,6 +62,9 @@ ProgressPanel::ProgressPanel(DesignStage *stage) : QFrame(stage), m_stage(stage)
 
     m_copy = button("cmdCopy", QStringLiteral("Copy Photos"), twipsRect(360, 4320, 3255, 375));
     m_cancel = button("cmdCancel", QStringLiteral("Cancel"), twipsRect(3600, 4320, 3255, 375));
+    const QList<QWidget *> displays{m_task, copying, m_file, m_fileGauge, m_wholeGauge};
+    for (QWidget *display : displays)
+        keepColoursWhenDisabled(display);
     hide();
 }
 

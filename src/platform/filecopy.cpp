@@ -19,8 +19,8 @@ namespace {
 constexpr qint64 BufferBytes = 1 << 20;
 
 #ifdef Q_OS_LINUX
-// Lets the kernel move the bytes without a round trip through the program;
-// 0 when it cannot do so for these files, so that the plain copy takes over.
+// Lets the kernel move the bytes without a round trip through the program.
+// The bytes moved, or minus the error number.
 qint64 kernelCopy(int from, int to, qint64 offset, qint64 bytes)
 {
     loff_t in = offset;
@@ -55,24 +55,24 @@ bool FileCopy::open()
 
 bool FileCopy::copyNext(qint64 bytes)
 {
-    bytes = std::min(bytes, m_size - m_copied);
-    while (bytes > 0) {
-        const qint64 step = std::min(bytes, BufferBytes);
-        if (!transfer(step))
+    const qint64 end = m_copied + std::min(bytes, m_size - m_copied);
+    if (!kernelTransfer(end))
+        return false;
+    while (m_copied < end) {
+        if (!plainTransfer(std::min(end - m_copied, BufferBytes)))
             return false;
-        bytes -= step;
     }
     return true;
 }
 
-bool FileCopy::transfer(qint64 bytes)
+bool FileCopy::kernelTransfer(qint64 end)
 {
 #ifdef Q_OS_LINUX
-    while (bytes > 0 && m_kernelCopy) {
-        const qint64 moved = kernelCopy(m_source.handle(), m_partial.handle(), m_copied, bytes);
+    while (m_copied < end && m_kernelCopy) {
+        const qint64 moved =
+            kernelCopy(m_source.handle(), m_partial.handle(), m_copied, end - m_copied);
         if (moved > 0) {
             m_copied += moved;
-            bytes -= moved;
             continue;
         }
         if (moved < 0 && moved != -EXDEV && moved != -ENOSYS && moved != -EINVAL &&
@@ -84,8 +84,10 @@ bool FileCopy::transfer(qint64 bytes)
         // takes over and tells which.
         m_kernelCopy = false;
     }
+#else
+    Q_UNUSED(end);
 #endif
-    return bytes == 0 || plainTransfer(bytes);
+    return true;
 }
 
 bool FileCopy::plainTransfer(qint64 bytes)

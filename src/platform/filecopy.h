@@ -36,7 +36,7 @@ public:
     QString errorString() const { return m_error; }
 
 private:
-    bool transfer(qint64 bytes);
+    bool kernelTransfer(qint64 end);
     bool plainTransfer(qint64 bytes);
     bool fail(const QFile &file);
     void discard();

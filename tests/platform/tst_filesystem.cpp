@@ -41,6 +41,7 @@ private slots:
     void failedCopyKeepsExistingTarget();
     void directoriesAndRemoval();
     void freeSpaceOfPresentAndAbsentDrives();
+    void piecewiseCopyAcrossVolumes();
 
     void writableProgramDirIsUsedDirectly();
     void readOnlyProgramDirRedirectsUserFolders();
@@ -223,6 +224,39 @@ void FileSystemTest::freeSpaceOfPresentAndAbsentDrives()
     QVERIFY(difference < 256LL * 1024 * 1024);
     QVERIFY(fs.freeSpace(QStringLiteral("E:")) > 0);
     QCOMPARE(fs.freeSpace(QStringLiteral("Q:")), -1);
+}
+
+// The disc and the hard disk are different volumes, where the kernel's own
+// copy may refuse and the plain copy takes over.
+void FileSystemTest::piecewiseCopyAcrossVolumes()
+{
+    QTemporaryDir other(QStringLiteral("/dev/shm/gallerion-XXXXXX"));
+    if (!other.isValid() || QStorageInfo(other.path()) == QStorageInfo(root()))
+        QSKIP("no second volume");
+    QByteArray content(3 * 1024 * 1024 + 123, Qt::Uninitialized);
+    for (qsizetype i = 0; i < content.size(); ++i)
+        content[i] = char(i * 7 % 251);
+    touch(other.path() + QStringLiteral("/film.avi"), content);
+    QDir().mkpath(root() + QStringLiteral("/program/movies"));
+    const FileSystem fs = files();
+    const QString source = other.path() + QStringLiteral("\\film.avi");
+    const QString target = fs.programDir() + QStringLiteral("\\movies\\film.avi");
+    {
+        const auto abandoned = fs.startCopy(source, target);
+        QVERIFY(abandoned->open());
+        QVERIFY(abandoned->copyNext(1000000));
+        QVERIFY(!fs.exists(target));
+    }
+    QCOMPARE(QDir(root() + QStringLiteral("/program/movies")).entryList(QDir::Files),
+             QStringList());
+    const auto copy = fs.startCopy(source, target);
+    QVERIFY(copy->open());
+    while (!copy->atEnd())
+        QVERIFY(copy->copyNext(1000000));
+    QVERIFY(copy->commit());
+    QFile copied(fs.nativePath(target));
+    QVERIFY(copied.open(QIODevice::ReadOnly));
+    QVERIFY(copied.readAll() == content);
 }
 
 void FileSystemTest::writableProgramDirIsUsedDirectly()
