@@ -3,6 +3,7 @@
 #include "library/progresspanel.h"
 #include "platform/designstage.h"
 #include "platform/platform.h"
+#include "startup/applicationtitle.h"
 #include "startup/contentlists.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
@@ -170,10 +171,10 @@ void LibraryCopy::startJob(QList<CopyItem> items)
     m_job->start();
 }
 
-// The system's own words, in a plain box without a title.
+// The system's own words, in a plain box with no title of its own.
 void LibraryCopy::showFailure(const QString &description)
 {
-    tell(description, MessageIcon::None, MessageButtons::Ok, QString());
+    tell(description, MessageIcon::None, MessageButtons::Ok, applicationTitle());
 }
 
 // Photos are read from the program directory only once every one of them is there.

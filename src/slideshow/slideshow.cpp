@@ -11,6 +11,7 @@
 #include "platform/spinbutton.h"
 #include "slideshow/slidehandback.h"
 #include "slideshow/slideshowwindow.h"
+#include "startup/applicationtitle.h"
 #include "startup/errorreporter.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
@@ -329,7 +330,7 @@ void SlideShow::imagePressed(Qt::MouseButton button)
         return;
     const MessageRequest question{
         QStringLiteral("Would you like to copy this image to the Windows Clipboard?"),
-        QStringLiteral("The Zarvick Gallerion"), MessageIcon::Question, MessageButtons::YesNo};
+        applicationTitle(), MessageIcon::Question, MessageButtons::YesNo};
     if (m_platform.messages().ask(question) != AnswerYes)
         return;
     clipboard::clear();
