@@ -7,6 +7,7 @@
 #include "browser/picturebox.h"
 #include "platform/designstage.h"
 #include "platform/platform.h"
+#include "startup/clipboardcopy.h"
 #include "startup/errorreporter.h"
 #include "startup/programstate.h"
 
@@ -172,7 +173,7 @@ void ArtworkPanels::picturePressed(PictureBox *picture, Qt::MouseButton button)
         return;
     }
     m_state.LastMouseButton = QStringLiteral("2");
-    m_browser.CopySelectionToClipboard(picture);
+    CopySelectionToClipboard(m_state, m_platform, picture);
 }
 
 void installArtwork(MainControls &controls, ProgramState &state, Platform &platform,

@@ -6,10 +6,8 @@
 #include "browser/yearbutton.h"
 #include "catalogue/entries.h"
 #include "catalogue/photolist.h"
-#include "platform/clipboard.h"
 #include "platform/platform.h"
 #include "platform/spinbutton.h"
-#include "startup/applicationtitle.h"
 #include "startup/contentlists.h"
 #include "startup/errorreporter.h"
 #include "startup/photohandback.h"
@@ -342,26 +340,6 @@ void EntryBrowser::checkScreenSaverList()
     const QString name = path.mid(at + 10, 12);
     emit screenSaverStateChanged(
         m_platform.files().exists(m_state.ProgramDir + QStringLiteral("\\sszarvicks\\") + name));
-}
-
-void EntryBrowser::CopySelectionToClipboard(QWidget *pressed)
-{
-    if (m_state.LastMouseButton != QLatin1String("2") || !pressed)
-        return;
-    const MessageRequest question{
-        QStringLiteral("Would you like to copy this image to the Windows Clipboard?"),
-        applicationTitle(), MessageIcon::Question, MessageButtons::YesNo};
-    if (m_platform.messages().ask(question) != AnswerYes)
-        return;
-    clipboard::clear();
-    if (auto *photo = qobject_cast<PhotoView *>(pressed))
-        clipboard::setImage(photo->image());
-    else if (auto *label = qobject_cast<QLabel *>(pressed); label && !label->pixmap().isNull())
-        clipboard::setImage(label->pixmap().toImage());
-    else if (auto *edit = qobject_cast<QLineEdit *>(pressed))
-        clipboard::setText(edit->selectedText());
-    else
-        clipboard::setText(pressed->property("text").toString());
 }
 
 } // namespace gallerion

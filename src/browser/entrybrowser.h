@@ -37,8 +37,6 @@ public:
     void toggleFileNames();
     void hideFileNames();
     void loadArray();
-    // Asks before copying the picture of a control the right button pressed.
-    void CopySelectionToClipboard(QWidget *pressed);
 
 signals:
     // The details box is showing and a new photo came on screen.

@@ -3,7 +3,6 @@
 #include "catalogue/delaycycle.h"
 #include "catalogue/entries.h"
 #include "catalogue/entrymodel.h"
-#include "platform/clipboard.h"
 #include "platform/photobox.h"
 #include "platform/photoloader.h"
 #include "platform/platform.h"
@@ -11,7 +10,7 @@
 #include "platform/spinbutton.h"
 #include "slideshow/slidehandback.h"
 #include "slideshow/slideshowwindow.h"
-#include "startup/applicationtitle.h"
+#include "startup/clipboardcopy.h"
 #include "startup/errorreporter.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
@@ -326,15 +325,8 @@ void SlideShow::imagePressed(Qt::MouseButton button)
         return;
     }
     m_state.LastMouseButton = QStringLiteral("2");
-    if (m_window.Image1->image().isNull())
-        return;
-    const MessageRequest question{
-        QStringLiteral("Would you like to copy this image to the Windows Clipboard?"),
-        applicationTitle(), MessageIcon::Question, MessageButtons::YesNo};
-    if (m_platform.messages().ask(question) != AnswerYes)
-        return;
-    clipboard::clear();
-    clipboard::setImage(m_window.Image1->image());
+    if (!m_window.Image1->image().isNull())
+        CopySelectionToClipboard(m_state, m_platform, m_window.Image1);
 }
 
 bool SlideShow::confirmClose()
