@@ -15,7 +15,6 @@
 
 #include "platform/richtextbox.h"
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 

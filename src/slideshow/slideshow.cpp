@@ -15,7 +15,6 @@
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
