@@ -15,6 +15,7 @@
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
