@@ -6,6 +6,7 @@
 // the tool's start-up. Run with a sound server (the test command's null sink).
 
 #include "browser/mainwindow.h"
+#include "mainwindowsession.h"
 #include "measure.h"
 #include "media/filmtable.h"
 #include "media/mediafeature.h"
@@ -65,30 +66,14 @@ double gstPausedMs(const QString &file, bool video)
     return asked >= 0 && prerolled >= 0 ? prerolled - asked : -1;
 }
 
-// One main window on the disc at drive E:, with the movies and sounds installed.
-struct Session
+// The main window with the movies and sounds installed.
+struct Session : MainWindowSession
 {
-    explicit Session(const QString &discDir)
-        : platform(FileSystem(DriveTable::parse(QStringLiteral("E=") + discDir), home.path(),
-                              home.path()),
-                   nullptr),
-          window(state, platform)
+    explicit Session(const QString &discDir) : MainWindowSession(discDir, QSize(800, 600))
     {
-        platform.setMessages(std::make_unique<test::ScriptedMessageBoxes>());
-        state.ProgramDir = home.path();
-        state.DiscRoot = QStringLiteral("E:");
         state.MovieDir = chooseMovieDir(platform.files(), state.ProgramDir, state.DiscRoot);
         installMedia(window, state, platform);
-        window.show();
-        QCoreApplication::processEvents();
     }
-
-    QString nativePath(const QString &path) { return platform.files().nativePath(path); }
-
-    QTemporaryDir home;
-    ProgramState state;
-    Platform platform;
-    MainWindow window;
 };
 
 struct Figures

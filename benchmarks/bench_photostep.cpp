@@ -9,6 +9,7 @@
 #include "browser/photoview.h"
 #include "catalogue/entries.h"
 #include "catalogue/photolist.h"
+#include "mainwindowsession.h"
 #include "measure.h"
 #include "platform/photodecoder.h"
 #include "platform/photoloader.h"
@@ -59,33 +60,15 @@ protected:
     }
 };
 
-// One main window on a disc at drive E:, as the program builds it.
-struct Session
+// The main window with a counter of Image4's paints.
+struct Session : MainWindowSession
 {
     Session(const QString &discDir, const QSize &windowSize)
-        : platform(FileSystem(DriveTable::parse(QStringLiteral("E=") + discDir), home.path(),
-                              home.path()),
-                   nullptr),
-          window(state, platform)
+        : MainWindowSession(discDir, windowSize)
     {
-        auto scripted = std::make_unique<test::ScriptedMessageBoxes>();
-        boxes = scripted.get();
-        platform.setMessages(std::move(scripted));
-        state.ProgramDir = home.path();
-        state.PhotoRoot = QStringLiteral("E:");
-        state.DiscRoot = QStringLiteral("E:");
-        window.resize(windowSize);
-        window.show();
-        QCoreApplication::processEvents();
-        loadPhotoList(state, platform);
         window.controls().Image4->installEventFilter(&counter);
     }
 
-    QTemporaryDir home;
-    ProgramState state;
-    Platform platform;
-    MainWindow window;
-    test::ScriptedMessageBoxes *boxes = nullptr;
     PaintCounter counter;
 };
 

@@ -7,6 +7,7 @@
 #include "browser/entrybrowser.h"
 #include "browser/mainwindow.h"
 #include "catalogue/entries.h"
+#include "mainwindowsession.h"
 #include "measure.h"
 #include "platform/photobox.h"
 #include "platform/photoloader.h"
@@ -71,29 +72,13 @@ QString makeLargeDisc(const QTemporaryDir &dir)
     return dir.filePath(QStringLiteral("disc"));
 }
 
-struct Session
+// The main window with the slide show installed.
+struct Session : MainWindowSession
 {
-    explicit Session(const QString &discDir)
-        : platform(FileSystem(DriveTable::parse(QStringLiteral("E=") + discDir), home.path(),
-                              home.path()),
-                   nullptr),
-          window(state, platform)
+    explicit Session(const QString &discDir) : MainWindowSession(discDir, QSize(1024, 740))
     {
-        platform.setMessages(std::make_unique<test::ScriptedMessageBoxes>());
-        state.ProgramDir = home.path();
-        state.PhotoRoot = QStringLiteral("E:");
-        state.DiscRoot = QStringLiteral("E:");
-        window.resize(1024, 740);
-        window.show();
-        QCoreApplication::processEvents();
-        loadPhotoList(state, platform);
         installSlideShow(window, state, platform);
     }
-
-    QTemporaryDir home;
-    ProgramState state;
-    Platform platform;
-    MainWindow window;
 };
 
 // From the menu command until the first slide is painted.
