@@ -7,13 +7,17 @@
 #include "media/mediafeature.h"
 #include "platform/platform.h"
 #include "slideshow/slideshowfeature.h"
+#include "startup/applicationversion.h"
 #include "startup/programstate.h"
 #include "startup/splashwindow.h"
+#include "utilities/utilitiesfeature.h"
 
 #include <QApplication>
 #include <QEventLoop>
 
+#include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace gallerion {
 
@@ -28,6 +32,24 @@ QString argumentText(int argc, char **argv)
     return words.join(QLatin1Char(' '));
 }
 
+// What --version and --help print; these need no display and start nothing.
+std::optional<QString> commandLineAnswer(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray word(argv[i]);
+        if (word == "--version")
+            return QStringLiteral("zarvick-gallerion ") + applicationVersion() + QLatin1Char('\n');
+        if (word == "--help" || word == "-h")
+            return QStringLiteral(
+                "Usage: zarvick-gallerion [HWI]\n"
+                "Browses The Zarvick Gallerion 2001 content disc.\n\n"
+                "  HWI        read the content from the program's own folder instead of a disc\n"
+                "  --version  print the version and end\n"
+                "  --help     print this text and end\n");
+    }
+    return std::nullopt;
+}
+
 // Each feature plugs its menu entries, windows and panels into the main window.
 void installFeatures(MainWindow &mainWindow, ProgramState &state, Platform &platform)
 {
@@ -35,6 +57,7 @@ void installFeatures(MainWindow &mainWindow, ProgramState &state, Platform &plat
     installSlideShow(mainWindow, state, platform);
     installMedia(mainWindow, state, platform);
     installLibrary(mainWindow, state, platform);
+    installUtilities(mainWindow, state, platform);
     mainWindow.disableUnclaimedMenuEntries();
 }
 
@@ -49,6 +72,10 @@ struct Session
 
 int run(int argc, char **argv)
 {
+    if (const std::optional<QString> answer = commandLineAnswer(argc, argv)) {
+        std::fputs(answer->toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     std::unique_ptr<QApplication> ownApplication;
     if (!QApplication::instance())
         ownApplication = std::make_unique<QApplication>(argc, argv);

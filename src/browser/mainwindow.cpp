@@ -300,7 +300,7 @@ void MainWindow::restorePlacement()
     const QSize screenTwips = m_platform.screen().twips();
     // The placement gives the frame's corner but the inner size, so the title
     // bar must fit on the screen as well.
-    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const int titleBar = titleBarHeight();
     QList<QRect> screens;
     const auto all = QGuiApplication::screens();
     for (const QScreen *screen : all)
@@ -311,20 +311,41 @@ void MainWindow::restorePlacement()
     resize(frame.size());
 }
 
-void MainWindow::savePlacement()
+int MainWindow::titleBarHeight() const
 {
-    const QRect frame = frameGeometry();
+    return style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+}
+
+// The whole screen that hides the task bar is no placement of the user's: the
+// window is kept where it was before.
+void MainWindow::savePlacement(const QRect &beforeWholeScreen)
+{
+    QRect frame = frameGeometry();
+    QSize inner = size();
+    if (beforeWholeScreen.isValid()) {
+        frame = beforeWholeScreen.translated(0, -titleBarHeight());
+        inner = beforeWholeScreen.size();
+    }
     writePlacement(m_platform.settings(),
                    QRect(pixelsToTwips(frame.left()), pixelsToTwips(frame.top()),
-                         pixelsToTwips(width()), pixelsToTwips(height())));
+                         pixelsToTwips(inner.width()), pixelsToTwips(inner.height())));
+}
+
+// The toggle's caption follows, so that the resize this causes changes nothing more.
+void MainWindow::showTaskbar()
+{
+    m_menu[static_cast<std::size_t>(MenuEntry::HideStatusBar)]->setText(
+        QStringLiteral("HideStatusBar"));
+    m_platform.taskbar().show(*this);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_controls.MMControl1->command(QStringLiteral("close"));
-    m_platform.taskbar().setVisible(true);
+    const QRect beforeWholeScreen = isFullScreen() ? normalGeometry() : QRect();
+    showTaskbar();
     if (!isMinimized())
-        savePlacement();
+        savePlacement(beforeWholeScreen);
     event->accept();
     m_state.requestEnd();
 }
@@ -347,12 +368,11 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
-    // A hidden task bar comes back whenever the window changes size.
-    QAction *taskbar = m_menu[static_cast<std::size_t>(MenuEntry::HideStatusBar)];
-    if (taskbar && taskbar->text() != QLatin1String("HideStatusBar")) {
-        m_platform.taskbar().setVisible(true);
-        taskbar->setText(QStringLiteral("HideStatusBar"));
-    }
+    // A hidden task bar comes back whenever the window changes size, except
+    // into the whole screen that hides it.
+    QAction *toggle = m_menu[static_cast<std::size_t>(MenuEntry::HideStatusBar)];
+    if (toggle->text() != QLatin1String("HideStatusBar") && !isFullScreen())
+        showTaskbar();
     QMainWindow::resizeEvent(event);
 }
 

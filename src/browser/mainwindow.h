@@ -67,7 +67,9 @@ private:
     void returnToMainWindow();
     void fitStage();
     void restorePlacement();
-    void savePlacement();
+    void savePlacement(const QRect &beforeWholeScreen);
+    int titleBarHeight() const;
+    void showTaskbar();
 
     ProgramState &m_state;
     Platform &m_platform;

@@ -1,9 +1,17 @@
 #include "platform/platform.h"
 
+#include <QCoreApplication>
+
 namespace gallerion {
 
 Platform::Platform(FileSystem files, QObject *parent)
-    : QObject(parent), m_files(std::move(files)), m_messages(std::make_unique<DialogMessageBoxes>())
+    : QObject(parent), m_files(std::move(files)),
+      m_messages(std::make_unique<DialogMessageBoxes>()), m_browser(std::make_unique<WebBrowser>()),
+      // The help ships with the program; a program folder named for a run
+      // elsewhere may lack it, and the executable's folder has it then.
+      m_help(new HelpService({m_files.programDir() + QStringLiteral("/help"),
+                              QCoreApplication::applicationDirPath() + QStringLiteral("/help")},
+                             *this))
 {
     setObjectName(QStringLiteral("Platform"));
 }
@@ -16,6 +24,11 @@ Platform::~Platform()
 void Platform::setMessages(std::unique_ptr<MessageBoxService> messages)
 {
     m_messages = std::move(messages);
+}
+
+void Platform::setBrowser(std::unique_ptr<WebBrowser> browser)
+{
+    m_browser = std::move(browser);
 }
 
 } // namespace gallerion

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/filesystem.h"
+#include "platform/helpservice.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"
 #include "platform/processes.h"
@@ -8,6 +9,7 @@
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "platform/taskbar.h"
+#include "platform/webbrowser.h"
 
 #include <QObject>
 #include <memory>
@@ -15,7 +17,8 @@
 namespace gallerion {
 
 // The services of the machine the program runs on, made once per run and
-// handed to every window. Tests replace the message boxes with a scripted set.
+// handed to every window. Tests replace the message boxes with a scripted set
+// and the web browser with a recorder.
 class Platform : public QObject
 {
     Q_OBJECT
@@ -32,6 +35,9 @@ public:
     Printer &printer() { return m_printer; }
     MessageBoxService &messages() { return *m_messages; }
     void setMessages(std::unique_ptr<MessageBoxService> messages);
+    WebBrowser &browser() { return *m_browser; }
+    void setBrowser(std::unique_ptr<WebBrowser> browser);
+    HelpService &help() { return *m_help; }
 
 private:
     FileSystem m_files;
@@ -42,6 +48,8 @@ private:
     Taskbar m_taskbar;
     Printer m_printer;
     std::unique_ptr<MessageBoxService> m_messages;
+    std::unique_ptr<WebBrowser> m_browser;
+    HelpService *m_help;
 };
 
 } // namespace gallerion

@@ -3,10 +3,8 @@
 #include "platform/trace.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QEventLoop>
 #include <QProcess>
-#include <QUrl>
 
 namespace gallerion {
 
@@ -38,12 +36,6 @@ bool ProcessRunner::startDetached(const QString &program, const QStringList &arg
 {
     traceProcess(program, arguments);
     return QProcess::startDetached(program, arguments);
-}
-
-bool openUrl(const QString &url)
-{
-    trace::write({{QStringLiteral("kind"), QStringLiteral("url")}, {QStringLiteral("url"), url}});
-    return QDesktopServices::openUrl(QUrl(url));
 }
 
 } // namespace gallerion

@@ -15,7 +15,4 @@ public:
     bool startDetached(const QString &program, const QStringList &arguments = {});
 };
 
-// Opens a web address in the user's default browser.
-bool openUrl(const QString &url);
-
 } // namespace gallerion

@@ -2,14 +2,33 @@
 
 #include "platform/trace.h"
 
+#include <QWidget>
+
 namespace gallerion {
 
-void Taskbar::setVisible(bool visible)
+namespace {
+void traceTaskbar(const char *action)
 {
-    m_visible = visible;
-    trace::write(
-        {{QStringLiteral("kind"), QStringLiteral("taskbar")},
-         {QStringLiteral("action"), visible ? QStringLiteral("show") : QStringLiteral("hide")}});
+    trace::write({{QStringLiteral("kind"), QStringLiteral("taskbar")},
+                  {QStringLiteral("action"), QLatin1String(action)}});
+}
+} // namespace
+
+void Taskbar::hide(QWidget &window)
+{
+    if (!window.isFullScreen())
+        m_before = window.windowState();
+    m_visible = false;
+    window.setWindowState((m_before & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
+    traceTaskbar("hide");
+}
+
+void Taskbar::show(QWidget &window)
+{
+    m_visible = true;
+    if (window.isFullScreen())
+        window.setWindowState(m_before & ~Qt::WindowFullScreen);
+    traceTaskbar("show");
 }
 
 } // namespace gallerion

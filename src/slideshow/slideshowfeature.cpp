@@ -63,6 +63,8 @@ void openSlideShow(MainWindowHost &host, ProgramState &state, Platform &platform
     QPointer<SlideShowWindow> window =
         new SlideShowWindow(layout, slideScale(layout, host, platform), owner);
     auto *show = new SlideShow(*window, host, state, platform);
+    // F1 opens the help over the show, and the help closes with it.
+    platform.help().attach(window);
     show->prime();
     window->move(owner->pos());
     window->raise();

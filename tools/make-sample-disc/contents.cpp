@@ -378,8 +378,6 @@ void addPlaceholders(QList<DiscFile> &out)
                     QStringLiteral("video codec installer"), 0));
     out.append(file(programDir + QStringLiteral("Zarvick2001.scr"), FileKind::Placeholder,
                     QStringLiteral("screen saver"), 1));
-    out.append(file(programDir + QStringLiteral("Zarvick2001.hlp"), FileKind::Placeholder,
-                    QStringLiteral("help file"), 2));
 }
 
 } // namespace

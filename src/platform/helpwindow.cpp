@@ -1,0 +1,113 @@
+#include "platform/helpwindow.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace gallerion {
+
+namespace {
+
+QToolButton *toolButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(const QUrl &contents, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_contents(contents)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("HelpBrowser"));
+    m_browser->setOpenLinks(true);
+    m_browser->setOpenExternalLinks(false);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
+        setWindowTitle(m_browser->documentTitle() +
+                       QStringLiteral(" - The Zarvick Gallerion Help"));
+        m_findResult->clear();
+    });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(buildToolBar());
+    layout->addWidget(m_browser);
+
+    const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 800, 600);
+    resize(QSize(720, 560).boundedTo(available.size() * 9 / 10));
+    m_browser->setSource(m_contents);
+}
+
+QWidget *HelpWindow::buildToolBar()
+{
+    auto *bar = new QWidget(this);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    QToolButton *contents = toolButton(bar, QStringLiteral("HelpContents"), tr("Contents"));
+    QToolButton *back = toolButton(bar, QStringLiteral("HelpBack"), tr("Back"));
+    QToolButton *forward = toolButton(bar, QStringLiteral("HelpForward"), tr("Forward"));
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(contents, &QToolButton::clicked, this, &HelpWindow::showContents);
+    connect(back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
+
+    m_findText = new QLineEdit(bar);
+    m_findText->setObjectName(QStringLiteral("HelpFindText"));
+    m_findText->setPlaceholderText(tr("Find on this page"));
+    m_findText->setClearButtonEnabled(true);
+    QToolButton *findNext = toolButton(bar, QStringLiteral("HelpFindNext"), tr("Find Next"));
+    connect(m_findText, &QLineEdit::returnPressed, this, &HelpWindow::find);
+    connect(findNext, &QToolButton::clicked, this, &HelpWindow::find);
+    m_findResult = new QLabel(bar);
+    m_findResult->setObjectName(QStringLiteral("HelpFindResult"));
+
+    row->addWidget(contents);
+    row->addWidget(back);
+    row->addWidget(forward);
+    row->addSpacing(12);
+    row->addWidget(m_findText, 1);
+    row->addWidget(findNext);
+    row->addWidget(m_findResult);
+    return bar;
+}
+
+void HelpWindow::showContents()
+{
+    m_browser->setSource(m_contents);
+}
+
+bool HelpWindow::findNext(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    if (m_browser->find(text))
+        return true;
+    QTextCursor top = m_browser->textCursor();
+    top.movePosition(QTextCursor::Start);
+    m_browser->setTextCursor(top);
+    return m_browser->find(text);
+}
+
+void HelpWindow::find()
+{
+    const QString text = m_findText->text();
+    const bool found = findNext(text);
+    m_findResult->setText(found || text.isEmpty() ? QString() : tr("Not found"));
+}
+
+} // namespace gallerion

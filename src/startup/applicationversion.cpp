@@ -1,0 +1,10 @@
+#include "startup/applicationversion.h"
+
+namespace gallerion {
+
+QString applicationVersion()
+{
+    return QStringLiteral(GALLERION_VERSION);
+}
+
+} // namespace gallerion

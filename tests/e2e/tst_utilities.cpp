@@ -1,0 +1,219 @@
+#include "platform/helpwindow.h"
+#include "platform/platform.h"
+#include "startup/applicationversion.h"
+#include "startup/programstate.h"
+#include "support/e2e.h"
+#include "support/tracelog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QJsonObject>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTextBrowser>
+
+using namespace gallerion;
+using namespace gallerion::test;
+
+namespace {
+
+// Opens nothing, so that no browser starts while the tests run.
+class NoBrowser : public WebBrowser
+{
+protected:
+    bool openInSystem(const QUrl &) override { return false; }
+};
+
+void keepBrowserClosed()
+{
+    programState()
+        ->findChild<Platform *>(QStringLiteral("Platform"))
+        ->setBrowser(std::make_unique<NoBrowser>());
+}
+
+void trigger(const char *entry)
+{
+    menuEntry(QLatin1String(entry))->trigger();
+}
+
+QList<HelpWindow *> shownHelpWindows()
+{
+    QList<HelpWindow *> shown;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *help = qobject_cast<HelpWindow *>(window); help && help->isVisible())
+            shown.append(help);
+    }
+    return shown;
+}
+
+} // namespace
+
+class UtilitiesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { qputenv("GALLERION_SCREEN", "1024x768"); }
+
+    void menuEntriesCheckTheScreenAndOpenTheMakersPages();
+    void taskbarToggleTakesTheWholeScreenUntilTheWindowChanges();
+    void aboutBoxShowsTheMakerAndTheVersions();
+    void helpOpensOnItsContentsAndClosesWithTheSlideShow();
+    void missingHelpIsReported();
+};
+
+void UtilitiesTest::menuEntriesCheckTheScreenAndOpenTheMakersPages()
+{
+    TraceLog trace;
+    BoxAnswerer boxes;
+    DiscFixture fixture;
+    QStringList disabled;
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.then([&] {
+            for (const char *name : {"mnuCheckResolution", "mnuHideStatus", "mnuContents",
+                                     "mnuQLSoftware", "mnuRegisterOL", "mnuSysInfo", "mnuAbout"}) {
+                if (!menuEntry(QLatin1String(name))->isEnabled())
+                    disabled << QLatin1String(name);
+            }
+            keepBrowserClosed();
+            trigger("mnuQLSoftware");
+            trigger("mnuRegisterOL");
+        });
+        script.thenStart([] { trigger("mnuCheckResolution"); });
+        script.then([&] { return !boxes.texts().isEmpty(); }, [] {});
+    });
+    QCOMPARE(disabled, QStringList{QStringLiteral("mnuSysInfo")});
+    QStringList urls;
+    for (const QJsonObject &line : trace.lines(QStringLiteral("url")))
+        urls << line.value(QStringLiteral("url")).toString();
+    QCOMPARE(urls, (QStringList{"https://quillon-software.example/",
+                                "https://quillon-software.example/register.htm"}));
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY(boxes.texts()[0].startsWith(
+        QStringLiteral("Your current screen resolution is set at  1024 by 768 pixles.\r\n")));
+    QCOMPARE(boxes.titles()[0], QStringLiteral("The Zarvick Gallerion 2001"));
+}
+
+void UtilitiesTest::taskbarToggleTakesTheWholeScreenUntilTheWindowChanges()
+{
+    TraceLog trace;
+    DiscFixture fixture;
+    QStringList captions;
+    bool wholeScreen = false;
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.then([&] {
+            trigger("mnuHideStatus");
+            captions << menuEntry(QStringLiteral("mnuHideStatus"))->text();
+            wholeScreen = mainWindow()->isFullScreen();
+        });
+        // The resize into the whole screen is the toggle's own and changes nothing.
+        script.then([&] {
+            captions << menuEntry(QStringLiteral("mnuHideStatus"))->text();
+            mainWindow()->showNormal();
+        });
+        script.then(
+            [] {
+                return menuEntry(QStringLiteral("mnuHideStatus"))->text() ==
+                       QLatin1String("HideStatusBar");
+            },
+            [] { trigger("mnuHideStatus"); });
+    });
+    QCOMPARE(captions, (QStringList{"ShowStatusBar", "ShowStatusBar"}));
+    QVERIFY(wholeScreen);
+    QStringList actions;
+    for (const QJsonObject &line : trace.lines(QStringLiteral("taskbar")))
+        actions << line.value(QStringLiteral("action")).toString();
+    // Hidden, shown by the resize, hidden again, shown as the window closes.
+    QCOMPARE(actions, (QStringList{"hide", "show", "hide", "show"}));
+}
+
+void UtilitiesTest::aboutBoxShowsTheMakerAndTheVersions()
+{
+    DiscFixture fixture;
+    QString maker;
+    QString versions;
+    QRect box;
+    QRect screen;
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.thenStart([] { trigger("mnuAbout"); });
+        script.then(
+            [] { return windowShown(QStringLiteral("frmAbout")); },
+            [&] {
+                QWidget *about = topLevel(QStringLiteral("frmAbout"));
+                maker = controlOf<QLabel>(QStringLiteral("frmAbout"), QStringLiteral("panQuillon"))
+                            ->text();
+                versions =
+                    controlOf<QLabel>(QStringLiteral("frmAbout"), QStringLiteral("lblVersion"))
+                        ->text();
+                box = about->frameGeometry();
+                screen = about->screen()->availableGeometry();
+                controlOf<QPushButton>(QStringLiteral("frmAbout"), QStringLiteral("SSCommand1"))
+                    ->click();
+            });
+        script.then([] { return !windowShown(QStringLiteral("frmAbout")); }, [] {});
+    });
+    QVERIFY(maker.endsWith(QStringLiteral("\n\nWEB: quillon-software.example")));
+    QVERIFY2(versions.contains(applicationVersion()) &&
+                 versions.contains(QLatin1String(qVersion())),
+             qPrintable(versions));
+    QVERIFY2(screen.contains(box), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                  .arg(box.x())
+                                                  .arg(box.y())
+                                                  .arg(box.width())
+                                                  .arg(box.height())));
+}
+
+void UtilitiesTest::helpOpensOnItsContentsAndClosesWithTheSlideShow()
+{
+    DiscFixture fixture;
+    QVERIFY(QFile::link(QStringLiteral(GALLERION_BINARY_DIR "/src/help"),
+                        fixture.programDir() + QStringLiteral("/help")));
+    QStringList pages;
+    int shownWithShow = 0;
+    int shownAfterShow = 0;
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.then([&] {
+            trigger("mnuContents");
+            QTextBrowser *browser = shownHelpWindows().value(0)->browser();
+            pages << browser->source().fileName();
+            browser->setSource(QUrl(QStringLiteral("slideshow.html")));
+            pages << browser->source().fileName() << browser->documentTitle();
+            browser->backward();
+            pages << browser->source().fileName();
+        });
+        script.thenStart([] { trigger("mnuSlideShow"); });
+        script.then(
+            [] { return windowShown(QStringLiteral("frmSlide")); },
+            [&] {
+                QTest::keyClick(topLevel(QStringLiteral("frmSlide"))->focusWidget(), Qt::Key_F1);
+                shownWithShow = shownHelpWindows().size();
+                controlOf<QPushButton>(QStringLiteral("frmSlide"), QStringLiteral("cmdExit"))
+                    ->click();
+            });
+        script.then([] { return !windowShown(QStringLiteral("frmSlide")); },
+                    [&] { shownAfterShow = shownHelpWindows().size(); });
+    });
+    QCOMPARE(pages, (QStringList{"index.html", "slideshow.html", "The slide show", "index.html"}));
+    // The main window's help and the show's; the show's closed with it.
+    QCOMPARE(shownWithShow, 2);
+    QCOMPARE(shownAfterShow, 1);
+}
+
+void UtilitiesTest::missingHelpIsReported()
+{
+    BoxAnswerer boxes;
+    DiscFixture fixture;
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.thenStart([] { trigger("mnuContents"); });
+        script.then([&] { return !boxes.texts().isEmpty(); }, [] {});
+    });
+    QVERIFY(shownHelpWindows().isEmpty());
+    QVERIFY(boxes.texts().value(0).startsWith(QStringLiteral("The help pages cannot be found.")));
+}
+
+QTEST_MAIN(UtilitiesTest)
+#include "tst_utilities.moc"
