@@ -1,5 +1,8 @@
 #include "platform/helpwindow.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +12,8 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace gallerion {
 
@@ -34,6 +39,10 @@ HelpWindow::HelpWindow(const QUrl &contents, QWidget *parent)
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(false);
+    // The pages' own link to their style sheet is not followed by the browser.
+    QFile style(QFileInfo(contents.toLocalFile()).dir().filePath(QStringLiteral("help.css")));
+    if (style.open(QIODevice::ReadOnly))
+        m_browser->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
         setWindowTitle(m_browser->documentTitle() +
                        QStringLiteral(" - The Zarvick Gallerion Help"));
@@ -45,8 +54,15 @@ HelpWindow::HelpWindow(const QUrl &contents, QWidget *parent)
     layout->addWidget(buildToolBar());
     layout->addWidget(m_browser);
 
+    // Over the middle of the window it belongs to, and on the screen.
     const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 800, 600);
     resize(QSize(720, 560).boundedTo(available.size() * 9 / 10));
+    QRect place(QPoint(), size());
+    place.moveCenter(parent ? parent->window()->frameGeometry().center() : available.center());
+    place.moveTopLeft(
+        QPoint(std::clamp(place.left(), available.left(), available.right() - width()),
+               std::clamp(place.top(), available.top(), available.bottom() - height())));
+    move(place.topLeft());
     m_browser->setSource(m_contents);
 }
 
