@@ -105,6 +105,7 @@ void UtilitiesTest::taskbarToggleTakesTheWholeScreenUntilTheWindowChanges()
     QStringList captions;
     bool wholeScreen = false;
     runWithMainWindow(fixture, [&](Script &script) {
+        script.then([] { mainWindow()->resize(500, 400); });
         script.then([&] {
             trigger("mnuHideStatus");
             captions << menuEntry(QStringLiteral("mnuHideStatus"))->text();
@@ -129,6 +130,15 @@ void UtilitiesTest::taskbarToggleTakesTheWholeScreenUntilTheWindowChanges()
         actions << line.value(QStringLiteral("action")).toString();
     // Hidden, shown by the resize, hidden again, shown as the window closes.
     QCOMPARE(actions, (QStringList{"hide", "show", "hide", "show"}));
+    // Closed from the whole screen, the window keeps the size it had before.
+    QMap<QString, QString> placement;
+    for (const QJsonObject &line : trace.lines(QStringLiteral("settings"))) {
+        if (line.value(QStringLiteral("action")).toString() == QLatin1String("write"))
+            placement[line.value(QStringLiteral("key")).toString()] =
+                line.value(QStringLiteral("value")).toString();
+    }
+    QCOMPARE(placement.value(QStringLiteral("MainWidth")), QString::number(500 * 15));
+    QCOMPARE(placement.value(QStringLiteral("MainHeight")), QString::number(400 * 15));
 }
 
 void UtilitiesTest::aboutBoxShowsTheMakerAndTheVersions()
