@@ -18,14 +18,12 @@ void Taskbar::hide(QWidget &window)
 {
     if (!window.isFullScreen())
         m_before = window.windowState();
-    m_visible = false;
     window.setWindowState((m_before & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
     traceTaskbar("hide");
 }
 
 void Taskbar::show(QWidget &window)
 {
-    m_visible = true;
     if (window.isFullScreen())
         window.setWindowState(m_before & ~Qt::WindowFullScreen);
     traceTaskbar("show");

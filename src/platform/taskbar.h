@@ -16,10 +16,8 @@ public:
     void hide(QWidget &window);
     // Does nothing to a window that already left the whole screen.
     void show(QWidget &window);
-    bool isVisible() const { return m_visible; }
 
 private:
-    bool m_visible = true;
     Qt::WindowStates m_before;
 };
 

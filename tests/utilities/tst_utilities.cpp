@@ -101,13 +101,11 @@ void UtilitiesTest::taskbarToggleCoversTheScreenAndGivesTheWindowBack()
     toggleTaskbar(entry, taskbar, window);
     QCOMPARE(entry.text(), QStringLiteral("ShowStatusBar"));
     QVERIFY(window.isFullScreen());
-    QVERIFY(!taskbar.isVisible());
 
     toggleTaskbar(entry, taskbar, window);
     QCOMPARE(entry.text(), QStringLiteral("HideStatusBar"));
     QVERIFY(!window.isFullScreen());
     QVERIFY(window.isMaximized());
-    QVERIFY(taskbar.isVisible());
 
     // A window that left the whole screen by itself keeps the state it took.
     toggleTaskbar(entry, taskbar, window);
