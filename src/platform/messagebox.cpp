@@ -3,7 +3,11 @@
 #include "platform/trace.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace gallerion {
 
@@ -110,6 +114,29 @@ int answerCode(int clicked, MessageButtons buttons)
     }
 }
 
+// Texts broken into lines by hand, such as the display check's numbered steps,
+// read as written only when no line wraps; Qt wraps anything wider than half
+// the screen. A long paragraph still wraps at a readable width on the screen.
+void keepLinesWhole(QMessageBox &box)
+{
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    if (!label || !box.text().contains(QLatin1Char('\n')))
+        return;
+    label->ensurePolished();
+    const QFontMetrics metrics = label->fontMetrics();
+    int widest = 0;
+    for (const QString &line : box.text().split(QLatin1Char('\n')))
+        widest =
+            std::max(widest, metrics.horizontalAdvance(QString(line).remove(QLatin1Char('\r'))));
+    const QMargins margins = label->contentsMargins();
+    const int needed = widest + margins.left() + margins.right() + 2 * label->margin() +
+                       metrics.averageCharWidth();
+    int limit = 90 * metrics.averageCharWidth();
+    if (const QScreen *screen = box.screen())
+        limit = std::min(limit, screen->availableGeometry().width() * 3 / 4);
+    label->setMinimumWidth(std::min(needed, limit));
+}
+
 } // namespace
 
 int DialogMessageBoxes::ask(const MessageRequest &request)
@@ -118,6 +145,7 @@ int DialogMessageBoxes::ask(const MessageRequest &request)
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setWindowModality(Qt::ApplicationModal);
+    keepLinesWhole(box);
     if (request.modality == MessageModality::System)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     const int answer = answerCode(box.exec(), request.buttons);
