@@ -4,6 +4,7 @@
 #include "startup/programstate.h"
 #include "support/e2e.h"
 #include "support/tracelog.h"
+#include "utilities/makerinfo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -106,8 +107,8 @@ void UtilitiesTest::menuEntriesCheckTheScreenAndOpenTheMakersPages()
     QStringList urls;
     for (const QJsonObject &line : trace.lines(QStringLiteral("url")))
         urls << line.value(QStringLiteral("url")).toString();
-    QCOMPARE(urls, (QStringList{"https://quillon-software.example/",
-                                "https://quillon-software.example/register.htm"}));
+    const QString site = QStringLiteral("https://") + makerHost();
+    QCOMPARE(urls, (QStringList{site + "/", site + "/register.htm"}));
     QVERIFY(text.startsWith(
         QStringLiteral("Your current screen resolution is set at  1024 by 768 pixles.\r\n")));
     QCOMPARE(title, QStringLiteral("The Zarvick Gallerion 2001"));
@@ -182,7 +183,7 @@ void UtilitiesTest::aboutBoxShowsTheMakerAndTheVersions()
             });
         script.then([] { return !windowShown(QStringLiteral("frmAbout")); }, [] {});
     });
-    QVERIFY(maker.endsWith(QStringLiteral("\n\nWEB: quillon-software.example")));
+    QVERIFY(maker.endsWith(QStringLiteral("\n\nWEB: ") + makerHost()));
     QVERIFY2(versions.contains(applicationVersion()) &&
                  versions.contains(QLatin1String(qVersion())),
              qPrintable(versions));
