@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "platform/spinbutton.h"
 #include "platform/xscreensaverconfig.h"
+#include "platform/xscreensaversystem.h"
 #include "startup/errorreporter.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"

@@ -1,6 +1,6 @@
 #include "library/screensavermessages.h"
 
-#include "platform/xscreensaverconfig.h"
+#include "platform/xscreensaversystem.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -82,8 +82,8 @@ QString installedText(const XScreenSaverSystem &system, const QString &program)
         const QString tool = system.settingsTool.isEmpty()
                                  ? QStringLiteral("xscreensaver-settings")
                                  : QFileInfo(system.settingsTool).fileName();
-        text << QStringLiteral("If you have not already done so, you must now activate ")
-             << QStringLiteral("the Zarvick Gallerion Screen Saver.")
+        text << QStringLiteral("If you have not already done so, you must now activate ") +
+                    QStringLiteral("the Zarvick Gallerion Screen Saver.")
              << QStringLiteral("To do this follow these steps:")
              << QStringLiteral("    1) Open the screen saver settings: run %1").arg(tool)
              << QStringLiteral("    2) Choose Zarvick Gallerion in the list of display modes")

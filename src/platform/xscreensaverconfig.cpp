@@ -1,11 +1,9 @@
 #include "platform/xscreensaverconfig.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringList>
 
 #include <optional>
@@ -189,23 +187,6 @@ bool registerWithXScreenSaver(const QString &configPath, const QString &appDefau
         return false;
     }
     return true;
-}
-
-} // namespace gallerion
-
-namespace gallerion {
-
-XScreenSaverSystem findXScreenSaver()
-{
-    XScreenSaverSystem system;
-    system.configPath = QDir::homePath() + QStringLiteral("/.xscreensaver");
-    system.appDefaultsPath = QStringLiteral("/etc/X11/app-defaults/XScreenSaver");
-    system.settingsTool = QStandardPaths::findExecutable(QStringLiteral("xscreensaver-settings"));
-    if (system.settingsTool.isEmpty())
-        system.settingsTool = QStandardPaths::findExecutable(QStringLiteral("xscreensaver-demo"));
-    system.inUse = QFileInfo::exists(system.configPath) ||
-                   !QStandardPaths::findExecutable(QStringLiteral("xscreensaver")).isEmpty();
-    return system;
 }
 
 } // namespace gallerion

@@ -34,19 +34,3 @@ bool registerWithXScreenSaver(const QString &configPath, const QString &appDefau
                               const XScreenSaverEntry &entry, QString *error);
 
 } // namespace gallerion
-
-namespace gallerion {
-
-// Where this user's X screen saver keeps its settings and how it is set up.
-struct XScreenSaverSystem
-{
-    QString configPath;      // ~/.xscreensaver
-    QString appDefaultsPath; // the system's default settings
-    QString settingsTool;    // xscreensaver-settings, or the older xscreensaver-demo
-    // Its settings file exists or the program is installed.
-    bool inUse = false;
-};
-
-XScreenSaverSystem findXScreenSaver();
-
-} // namespace gallerion

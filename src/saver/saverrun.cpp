@@ -2,12 +2,13 @@
 
 #include "platform/filesystem.h"
 #include "platform/settingsstore.h"
+#include "saver/hostwindow.h"
 #include "saver/saveroptions.h"
 #include "saver/saverplan.h"
 #include "saver/saverwindow.h"
 
 #include <QApplication>
-#include <QEventLoop>
+#include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
@@ -17,6 +18,9 @@ namespace gallerion {
 
 namespace {
 
+// How often an embedded saver looks at the size of the window it lies in.
+constexpr int HostPollMs = 500;
+
 QStringList argumentsOf(int argc, char **argv)
 {
     QStringList arguments;
@@ -25,23 +29,32 @@ QStringList argumentsOf(int argc, char **argv)
     return arguments;
 }
 
-// Inside another program's window: ours becomes its child and follows its size.
-bool embed(SaverWindow &window, quint64 id)
+// Inside another program's window: ours becomes its child and follows its
+// size, which may change (a preview); it ends when that window goes.
+bool embed(SaverWindow &window, quint64 id, std::unique_ptr<QWindow> &host)
 {
-    QWindow *host = QWindow::fromWinId(WId(id));
-    if (!host)
+    host.reset(QWindow::fromWinId(WId(id)));
+    if (!host || hostWindowSize(*host).isEmpty())
         return false;
-    host->setParent(nullptr);
-    window.setParent(nullptr);
     window.setWindowFlag(Qt::FramelessWindowHint);
     window.winId();
-    window.windowHandle()->setParent(host);
-    window.setGeometry(QRect(QPoint(0, 0), host->geometry().size()));
+    window.windowHandle()->setParent(host.get());
+    const auto fit = [&window, &host] {
+        const QSize size = hostWindowSize(*host);
+        if (size.isEmpty())
+            window.close();
+        else if (size != window.size())
+            window.setGeometry(QRect(QPoint(0, 0), size));
+    };
+    fit();
+    auto *timer = new QTimer(&window);
+    QObject::connect(timer, &QTimer::timeout, &window, fit);
+    timer->start(HostPollMs);
     window.show();
     return true;
 }
 
-bool present(SaverWindow &window, const SaverOptions &options)
+bool present(SaverWindow &window, const SaverOptions &options, std::unique_ptr<QWindow> &host)
 {
     switch (options.mode) {
     case SaverMode::FullScreen:
@@ -53,7 +66,7 @@ bool present(SaverWindow &window, const SaverOptions &options)
         window.show();
         return true;
     case SaverMode::Embedded:
-        return embed(window, options.windowId);
+        return embed(window, options.windowId, host);
     }
     return false;
 }
@@ -72,16 +85,18 @@ int runScreenSaver(int argc, char **argv)
         return 2;
     }
     const FileSystem files = FileSystem::fromEnvironment();
+    std::unique_ptr<QWindow> host; // outlives the window that lies in it
     SaverWindow window(planScreenSaver(SettingsStore(), files), options->mode);
     window.setAttribute(Qt::WA_QuitOnClose, false);
-    QEventLoop loop;
-    QObject::connect(&window, &SaverWindow::closed, &loop, &QEventLoop::quit);
-    if (!present(window, *options)) {
+    // Queued, so that a window that ends before the loop runs still ends it.
+    QObject::connect(&window, &SaverWindow::closed, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    if (!present(window, *options, host)) {
         std::fprintf(stderr, "Zarvick2001.scr: no window 0x%llx to draw into\n",
                      static_cast<unsigned long long>(options->windowId));
         return 1;
     }
-    loop.exec();
+    QApplication::exec();
     return 0;
 }
 

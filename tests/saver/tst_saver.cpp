@@ -1,5 +1,7 @@
+#include "platform/filesystem.h"
 #include "platform/settingsstore.h"
 #include "saver/saveroptions.h"
+#include "saver/saverplan.h"
 #include "saver/saverrun.h"
 #include "startup/screensaversettings.h"
 
@@ -148,19 +150,25 @@ void SaverTest::showsThePhotosInTurnUntilAKey()
 
 void SaverTest::saysWhyWhenThereIsNothingToShow()
 {
-    QTemporaryDir empty;
     SettingsStore store;
+    store.setValue(screenSaverSettingsApp(), "Settings", "Interval", "soon");
+    QVERIFY(planScreenSaver(store, FileSystem::fromEnvironment()).why.contains("not set up"));
+
+    QTemporaryDir empty;
     writeScreenSaverSettings(store, {5, empty.path() + QLatin1Char('/')});
     QString line;
     bool photoShown = true;
+    QRgb corner = 0;
     pressKeyWhen([&](QWidget *window) {
         line = window->findChild<QLabel *>(QStringLiteral("Why"))->text();
         photoShown = window->findChild<QWidget *>(QStringLiteral("Photo"))->isVisible();
+        corner = window->grab().toImage().pixel(2, 2);
         return true;
     });
     QCOMPARE(runSaver({"--window"}), 0);
     QCOMPARE(line, QStringLiteral("There are no Zarvick photos in ") + empty.path());
     QVERIFY(!photoShown);
+    QCOMPARE(qGray(corner), 0);
 }
 
 QTEST_MAIN(SaverTest)
