@@ -8,6 +8,7 @@
 #include "saver/saverwindow.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -58,6 +59,9 @@ bool present(SaverWindow &window, const SaverOptions &options, std::unique_ptr<Q
 {
     switch (options.mode) {
     case SaverMode::FullScreen:
+        // Set by hand too: with no window manager, nothing else sizes it.
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            window.setGeometry(screen->geometry());
         window.showFullScreen();
         window.activateWindow();
         return true;
