@@ -30,24 +30,46 @@ std::optional<SaverOptions> embeddedIn(const QString &id)
     return SaverOptions{SaverMode::Embedded, *window};
 }
 
+// The options given, in any order; nothing for one it does not know.
+struct CommandLine
+{
+    bool root = false;
+    bool window = false;
+    std::optional<QString> windowId;
+};
+
+std::optional<CommandLine> readCommandLine(const QStringList &arguments)
+{
+    CommandLine line;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString option = withoutDashes(arguments.at(i));
+        if (option == QLatin1String("root"))
+            line.root = true;
+        else if (option == QLatin1String("window"))
+            line.window = true;
+        else if (option == QLatin1String("window-id") && i + 1 < arguments.size())
+            line.windowId = arguments.at(++i);
+        else
+            return std::nullopt;
+    }
+    return line;
+}
+
 } // namespace
 
 std::optional<SaverOptions> parseSaverOptions(const QStringList &arguments,
                                               const QString &xscreensaverWindow)
 {
-    if (arguments.isEmpty())
-        return SaverOptions{};
-    const QString option = withoutDashes(arguments.first());
-    if (arguments.size() == 1 && option == QLatin1String("window"))
-        return SaverOptions{SaverMode::InWindow, 0};
-    if (arguments.size() == 1 && option == QLatin1String("root")) {
-        if (xscreensaverWindow.isEmpty())
-            return SaverOptions{};
+    const std::optional<CommandLine> line = readCommandLine(arguments);
+    if (!line)
+        return std::nullopt;
+    if (line->windowId)
+        return embeddedIn(*line->windowId);
+    if (line->root && !xscreensaverWindow.isEmpty())
         return embeddedIn(xscreensaverWindow);
-    }
-    if (arguments.size() == 2 && option == QLatin1String("window-id"))
-        return embeddedIn(arguments.at(1));
-    return std::nullopt;
+    if (line->window)
+        return SaverOptions{SaverMode::InWindow, 0};
+    return SaverOptions{};
 }
 
 QString saverUsage()

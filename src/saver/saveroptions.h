@@ -27,8 +27,10 @@ struct SaverOptions
 // The command line without the program's name: nothing, "--window",
 // "-window-id ID" (decimal or 0x hexadecimal) or "-root", which draws into
 // the window named by xscreensaverWindow when it is set ("XSCREENSAVER_WINDOW")
-// and otherwise runs full screen. Both one and two leading dashes are taken.
-// Nothing for anything else.
+// and otherwise runs full screen. Both one and two leading dashes are taken;
+// given together, "-window-id" goes before "-root" (the X screen saver's
+// settings add it to the command line for their preview), and both before
+// "--window". Nothing for anything else.
 std::optional<SaverOptions> parseSaverOptions(const QStringList &arguments,
                                               const QString &xscreensaverWindow);
 

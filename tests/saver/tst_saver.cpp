@@ -90,6 +90,9 @@ void SaverTest::readsItsCommandLine_data()
                                 << int(SaverMode::Embedded) << 1234ull;
     QTest::newRow("root in xscreensaver")
         << QStringList{"--root"} << "0x1e00004" << int(SaverMode::Embedded) << 0x1e00004ull;
+    QTest::newRow("preview of xscreensaver's settings")
+        << QStringList{"--root", "--window-id", "0x3a0000c"} << "0x1e00004"
+        << int(SaverMode::Embedded) << 0x3a0000cull;
     QTest::newRow("root alone") << QStringList{"-root"} << "" << int(SaverMode::FullScreen) << 0ull;
     QTest::newRow("bad id") << QStringList{"-window-id", "zero"} << "" << -1 << 0ull;
     QTest::newRow("missing id") << QStringList{"-window-id"} << "" << -1 << 0ull;
