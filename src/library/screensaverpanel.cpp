@@ -12,9 +12,9 @@ namespace gallerion {
 
 namespace {
 constexpr int PanelWidth = 5400;
-constexpr int PanelHeight = 3060;
+constexpr int PanelHeight = 2460;
 constexpr int PanelDrop = 75;
-constexpr int ButtonTop = 2460;
+constexpr int ButtonTop = 1860;
 constexpr int ButtonWidth = 1620;
 constexpr int ButtonHeight = 420;
 } // namespace
