@@ -63,6 +63,11 @@ bool answered(const BoxAnswerer &boxes, int count)
     return boxes.texts().size() == count;
 }
 
+QString photoOnView()
+{
+    return programState()->entries().photoPath().section(QLatin1Char('\\'), -1);
+}
+
 void rightClickPhoto()
 {
     QTest::mouseClick(control(QStringLiteral("Image4")), Qt::RightButton);
@@ -88,6 +93,7 @@ class ScreenSaverTest : public QObject
 private slots:
     void initTestCase();
     void photoListAddsAndRemoves();
+    void failedAddAndRemoveKeepTheButtons();
     void installsTwiceAndRegistersOnce();
     void missingProgramKeepsTheSettings();
 
@@ -116,7 +122,7 @@ void ScreenSaverTest::photoListAddsAndRemoves()
             .then([&] {
                 clickYear(4);
                 rightClickPhoto();
-                photo = programState()->entries().photoPath().section(QLatin1Char('\\'), -1);
+                photo = photoOnView();
                 states << listButtons();
                 listButton("SSCommand7")->click();
             })
@@ -144,6 +150,46 @@ void ScreenSaverTest::photoListAddsAndRemoves()
                           "Would you like to remove all photos from the Zarvick Gallerion Screen "
                           "Saver list?"}));
     QVERIFY(boxes.texts().at(4).startsWith("All Photos Successfully Removed!\r\n"));
+}
+
+// A list that cannot take the photo, or give it up, says so and leaves the
+// buttons as they were.
+void ScreenSaverTest::failedAddAndRemoveKeepTheButtons()
+{
+    DiscFixture fixture;
+    const QString list = fixture.programDir() + QStringLiteral("/sszarvicks");
+    writeFile(list, "a file where the list's folder should be");
+    BoxAnswerer boxes({QMessageBox::Ok, QMessageBox::Ok});
+    QStringList states;
+    bool kept = false;
+    runWithMainWindow(fixture, [&](Script &script) {
+        script
+            .then([&] {
+                clickYear(4);
+                rightClickPhoto();
+                states << listButtons();
+                listButton("SSCommand7")->click();
+            })
+            .then([&] { return answered(boxes, 1); },
+                  [&] {
+                      states << listButtons();
+                      // The photo's copy is now a folder, which removing a file cannot take.
+                      const QString copy = list + QLatin1Char('/') + photoOnView();
+                      QFile::remove(list);
+                      QDir().mkpath(copy + QStringLiteral("/kept"));
+                      clickYear(5);
+                      clickYear(4);
+                      states << listButtons();
+                      listButton("SSCommand8")->click();
+                      states << listButtons();
+                      kept = QFileInfo::exists(copy + QStringLiteral("/kept"));
+                  });
+    });
+    QCOMPARE(states, (QStringList{"100", "100", "010", "010"}));
+    QVERIFY(kept);
+    QCOMPARE(boxes.texts().size(), 2);
+    QVERIFY(boxes.texts().at(0).startsWith("The photo could not be added"));
+    QVERIFY(boxes.texts().at(1).startsWith("The photo could not be removed"));
 }
 
 // The second installation finds an older program and the X screen saver's
