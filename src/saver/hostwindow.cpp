@@ -6,7 +6,9 @@
 
 #include <optional>
 
-#ifdef GALLERION_HAVE_XCB
+// Qt's own X interface is there only where Qt was built for X.
+#if defined(GALLERION_HAVE_XCB) && QT_CONFIG(xcb)
+#define GALLERION_ASK_X
 #include <xcb/xcb.h>
 
 #include <cstdlib>
@@ -20,7 +22,7 @@ namespace {
 // server is asked where there is one; nothing where it cannot be asked.
 std::optional<QSize> sizeFromX(WId window)
 {
-#ifdef GALLERION_HAVE_XCB
+#ifdef GALLERION_ASK_X
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11)
         return std::nullopt;
