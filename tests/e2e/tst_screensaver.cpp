@@ -117,6 +117,7 @@ void ScreenSaverTest::photoListAddsAndRemoves()
     QStringList afterAdd;
     QStringList afterRemoveAll;
     QString photo;
+    bool listClosedBySlideShow = false;
     runWithMainWindow(fixture, [&](Script &script) {
         script
             .then([&] {
@@ -139,7 +140,10 @@ void ScreenSaverTest::photoListAddsAndRemoves()
                       listButton("SSCommand2")->click();
                       states << listButtons();
                       afterRemoveAll = QDir(list).entryList(QDir::Files);
-                  });
+                  })
+            .thenStart([] { menuEntry(QStringLiteral("mnuSlideShow"))->trigger(); })
+            .then([] { return windowShown(QStringLiteral("frmSlide")); },
+                  [&] { listClosedBySlideShow = !windowShown(QStringLiteral("frmSSPhoto")); });
     });
     QCOMPARE(states, (QStringList{"100", "011", "100", "100"}));
     QCOMPARE(afterAdd, QStringList{photo});
@@ -150,6 +154,7 @@ void ScreenSaverTest::photoListAddsAndRemoves()
                           "Would you like to remove all photos from the Zarvick Gallerion Screen "
                           "Saver list?"}));
     QVERIFY(boxes.texts().at(4).startsWith("All Photos Successfully Removed!\r\n"));
+    QVERIFY(listClosedBySlideShow);
 }
 
 // A list that cannot take the photo, or give it up, says so and leaves the
