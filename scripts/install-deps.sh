@@ -5,9 +5,10 @@
 # sound tracks of AVI films (libav's ADPCM decoders refuse the caps the AVI demuxer gives);
 # gstreamer1.0-tools has gst-inspect-1.0 and gst-launch-1.0 for the tests and benchmarks;
 # desktop-file-utils, appstream and groff-base check the installed desktop entry, metainfo and
-# manual page, and dpkg-dev lets CPack find the package's library dependencies.
+# manual page, and dpkg-dev lets CPack find the package's library dependencies;
+# libxcb1-dev lets the screen saver learn the size of the window xscreensaver gives it.
 set -euo pipefail
-packages=(cmake g++ ninja-build ccache qt6-base-dev qt6-multimedia-dev gstreamer1.0-tools
+packages=(cmake g++ ninja-build ccache qt6-base-dev qt6-multimedia-dev libxcb1-dev gstreamer1.0-tools
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   pulseaudio xvfb xauth imagemagick poppler-utils ffmpeg libjpeg-turbo-progs unrtf
   fonts-dejavu-core fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea

@@ -4,6 +4,7 @@
 #include "browser/mainwindowlayout.h"
 #include "documents/documentsfeature.h"
 #include "library/libraryfeature.h"
+#include "library/screensaverfeature.h"
 #include "media/mediafeature.h"
 #include "platform/platform.h"
 #include "slideshow/slideshowfeature.h"
@@ -56,7 +57,7 @@ void installFeatures(MainWindow &mainWindow, ProgramState &state, Platform &plat
     installDocuments(mainWindow, state, platform);
     installSlideShow(mainWindow, state, platform);
     installMedia(mainWindow, state, platform);
-    installLibrary(mainWindow, state, platform);
+    installScreenSaver(mainWindow, state, platform, *installLibrary(mainWindow, state, platform));
     installUtilities(mainWindow, state, platform);
     mainWindow.disableUnclaimedMenuEntries();
 }

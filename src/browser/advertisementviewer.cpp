@@ -5,8 +5,8 @@
 #include "browser/scrollviewer.h"
 #include "platform/platform.h"
 #include "startup/programstate.h"
+#include "startup/screensaverlistclose.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -34,16 +34,6 @@ void AdvertisementViewer::cmdAd_Click()
     // Ending the program leaves the viewer's own event loop first.
     connect(&m_state, &ProgramState::endRequested, &viewer, &QDialog::reject);
     viewer.exec();
-}
-
-// The screen-saver list stays on top of everything; it would cover the viewer.
-void AdvertisementViewer::closeScreenSaverList()
-{
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (window->objectName() == QLatin1String("frmSSPhoto"))
-            window->close();
-    }
 }
 
 void AdvertisementViewer::apologise()

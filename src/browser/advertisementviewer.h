@@ -21,7 +21,6 @@ public:
     void cmdAd_Click();
 
 private:
-    void closeScreenSaverList();
     void apologise();
 
     MainControls &m_controls;

@@ -228,6 +228,11 @@ QAction *MainWindow::claimMenuEntry(MenuEntry entry)
     return m_menu[at];
 }
 
+void MainWindow::onScreenSaverListRequested(std::function<void()> open)
+{
+    connect(m_browser, &EntryBrowser::screenSaverListRequested, this, std::move(open));
+}
+
 void MainWindow::disableUnclaimedMenuEntries()
 {
     for (std::size_t i = 0; i < m_menu.size(); ++i) {

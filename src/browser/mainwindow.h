@@ -41,6 +41,7 @@ public:
     EntryModel &entries() override;
     PhotoLoader &photoLoader() override;
     QAction *claimMenuEntry(MenuEntry entry) override;
+    void onScreenSaverListRequested(std::function<void()> open) override;
 
     // For benchmarks that drive the window directly.
     MainControls &controls() { return m_controls; }

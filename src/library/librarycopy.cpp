@@ -52,10 +52,10 @@ int LibraryCopy::tell(const QString &text, MessageIcon icon, MessageButtons butt
     return m_platform.messages().ask(request);
 }
 
-void LibraryCopy::prepare(CopyContent content)
+bool LibraryCopy::prepare(CopyContent content)
 {
     if (isCopying())
-        return;
+        return false;
     const bool photos = content == CopyContent::Photos;
     m_state.CopyMode = photos;
     m_panel->prepare(photos ? QStringLiteral("Copy photos from CD-ROM to hard drive")
@@ -63,11 +63,12 @@ void LibraryCopy::prepare(CopyContent content)
                      photos ? QStringLiteral("Copy Photos") : QStringLiteral("Copy Movies"));
     m_panel->placeOver(m_host.photoBox());
     if (!enoughSpace(totalOf(content)))
-        return;
+        return false;
     m_panel->show();
     m_panel->raise();
     m_panel->setButtonsEnabled(true);
     m_panel->cmdCancel()->setFocus();
+    return true;
 }
 
 // The free space of the volume the copies go to, not of the current directory.

@@ -23,8 +23,9 @@ class LibraryCopy : public QObject
 public:
     LibraryCopy(MainWindowHost &host, ProgramState &state, Platform &platform);
 
-    // The menu entries: shows the panel when there is room for the copy.
-    void prepare(CopyContent content);
+    // The menu entries: shows the panel when there is room for the copy, and
+    // tells whether it did.
+    bool prepare(CopyContent content);
     // cmdCopy.
     void copy();
     bool isCopying() const { return m_job != nullptr; }

@@ -10,24 +10,14 @@
 #include "slideshow/slideshowwindow.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
+#include "startup/screensaverlistclose.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QPointer>
 
 namespace gallerion {
 
 namespace {
-
-// The screen-saver list is a window of its own that the show must not sit under.
-void closeScreenSaverList()
-{
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (window->objectName() == QLatin1String("frmSSPhoto"))
-            window->close();
-    }
-}
 
 bool isDisplay640x480(Platform &platform)
 {

@@ -5,6 +5,8 @@
 
 #include <QRect>
 
+#include <functional>
+
 class QAction;
 class QWidget;
 
@@ -45,6 +47,9 @@ public:
     // The feature that claims an entry handles it; entries that no feature
     // claimed are switched off once every feature is installed.
     virtual QAction *claimMenuEntry(MenuEntry entry) = 0;
+    // Called when the right button on the photo asks for the screen-saver
+    // photo list; one feature answers it.
+    virtual void onScreenSaverListRequested(std::function<void()> open) = 0;
 };
 
 } // namespace gallerion
