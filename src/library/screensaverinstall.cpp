@@ -45,6 +45,8 @@ ScreenSaverInstall::ScreenSaverInstall(MainWindowHost &host, ProgramState &state
     connect(m_panel->SSCommand5, &QPushButton::clicked, this, &ScreenSaverInstall::help);
     connect(m_panel->SSCommand6, &QPushButton::clicked, m_panel, &QWidget::hide);
     connect(&copy, &LibraryCopy::copyEnded, this, &ScreenSaverInstall::copyEnded);
+    // F1 opens the program's help; it closes with the panel.
+    platform.help().attach(m_panel);
 }
 
 QString ScreenSaverInstall::folder(QLatin1String dir) const

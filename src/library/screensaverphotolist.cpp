@@ -181,6 +181,7 @@ void openScreenSaverList(MainWindowHost &host, ProgramState &state, Platform &pl
     auto *window = new ScreenSaverListWindow(platform.screen().designScale(), host.mainWindow());
     window->setAttribute(Qt::WA_DeleteOnClose);
     new ScreenSaverPhotoList(*window, host, state, platform);
+    platform.help().attach(window);
     QObject::connect(&state, &ProgramState::endRequested, window, &QWidget::close);
     const QWidget *owner = host.mainWindow();
     window->move(owner->geometry().center() - window->rect().center());

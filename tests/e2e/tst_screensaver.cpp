@@ -205,6 +205,8 @@ void ScreenSaverTest::installsTwiceAndRegistersOnce()
     const QString config = m_home.filePath(QStringLiteral(".xscreensaver"));
     writeFile(config, "mode:\t\trandom\nprograms:\t\t\\\n\t\tmaze --root\t\\n\\\n"
                       "- GL:\t\tcubicgrid --root\t\\n\n\nlock:\t\tFalse\n");
+    // The fixture's program file links to the shared sample disc: replace the link, not its target.
+    fixture.removeProgramFile(ProgramName);
     writeFile(fixture.programDir() + QLatin1Char('/') + ProgramName, "first");
     BoxAnswerer boxes({QMessageBox::No, QMessageBox::Ok, QMessageBox::No, QMessageBox::Ok});
     bool selectedEnabled = true;
