@@ -3,9 +3,11 @@
 #include "platform/trace.h"
 
 #include <QDir>
+#include <QFontDatabase>
 #include <QFontMetrics>
-#include <QPageSetupDialog>
+#include <QPageSize>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -28,6 +30,28 @@ void tracePrint(const QString &action, const QJsonValue &value, const QString &f
 QString printDirectory()
 {
     return qEnvironmentVariable("GALLERION_PRINT_DIR");
+}
+
+// Plain lines print in the system's proportional font at 12 points.
+QFont lineFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(12);
+    return font;
+}
+
+// Picks a printer when none was chosen: the system's default, else the first one.
+bool choosePrinter(QPrinter &printer)
+{
+    if (!QPrinterInfo::availablePrinterNames().contains(printer.printerName())) {
+        QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
+            info = QPrinterInfo::availablePrinters().constFirst();
+        if (info.isNull())
+            return false;
+        printer.setPrinterName(info.printerName());
+    }
+    return true;
 }
 
 } // namespace
@@ -59,7 +83,7 @@ bool Printer::beginJob()
         QDir().mkpath(printDirectory());
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(nextPdfName());
-    } else if (QPrinterInfo::availablePrinters().isEmpty()) {
+    } else if (!choosePrinter(*m_printer)) {
         m_error = QStringLiteral("No printer is installed.");
         return false;
     }
@@ -68,9 +92,29 @@ bool Printer::beginJob()
         m_error = QStringLiteral("The printer could not start the job.");
         return false;
     }
+    painter->setFont(lineFont());
     m_painter = std::move(painter);
     m_currentY = 0;
+    m_pagePending = false;
     return true;
+}
+
+bool Printer::startPendingPage()
+{
+    if (!m_pagePending)
+        return true;
+    m_pagePending = false;
+    m_currentY = 0;
+    if (!m_printer->newPage()) {
+        m_error = QStringLiteral("The printer could not start a new page.");
+        return false;
+    }
+    return true;
+}
+
+QPainter *Printer::pagePainter()
+{
+    return beginJob() && startPendingPage() ? m_painter.get() : nullptr;
 }
 
 int Printer::twipsToDevice(int twips) const
@@ -85,7 +129,7 @@ int Printer::deviceToTwips(int pixels) const
 
 bool Printer::printLine(const QString &text)
 {
-    if (!beginJob())
+    if (!pagePainter())
         return false;
     const QFontMetrics metrics(m_painter->font(), m_printer.get());
     m_painter->drawText(0, m_currentY + metrics.ascent(), text);
@@ -100,11 +144,16 @@ bool Printer::drawPicture(const QImage &image, int xTwips, int yTwips)
         m_error = QStringLiteral("The picture is empty.");
         return false;
     }
-    if (!beginJob())
+    if (!pagePainter())
         return false;
     // "Its own size": the picture's pixels at the screen's 15 twips each.
+    QSizeF size(image.width() * 15.0, image.height() * 15.0);
+    const QSizeF room(qMax(1, printableWidthTwips() - xTwips),
+                      qMax(1, printableHeightTwips() - yTwips));
+    if (size.width() > room.width() || size.height() > room.height())
+        size.scale(room, Qt::KeepAspectRatio);
     const QRect target(twipsToDevice(xTwips), twipsToDevice(yTwips),
-                       twipsToDevice(image.width() * 15), twipsToDevice(image.height() * 15));
+                       twipsToDevice(int(size.width())), twipsToDevice(int(size.height())));
     m_painter->drawImage(target, image);
     tracePrint(QStringLiteral("picture"), QStringLiteral("%1x%2 at %3,%4")
                                               .arg(image.width())
@@ -116,13 +165,9 @@ bool Printer::drawPicture(const QImage &image, int xTwips, int yTwips)
 
 bool Printer::newPage()
 {
-    if (!beginJob())
+    if (!pagePainter())
         return false;
-    if (!m_printer->newPage()) {
-        m_error = QStringLiteral("The printer could not start a new page.");
-        return false;
-    }
-    m_currentY = 0;
+    m_pagePending = true;
     tracePrint(QStringLiteral("newpage"), QJsonValue());
     return true;
 }
@@ -133,6 +178,7 @@ bool Printer::endDoc()
         return true;
     const bool ok = m_painter->end();
     m_painter.reset();
+    m_pagePending = false;
     m_fileName =
         m_printer->outputFormat() == QPrinter::PdfFormat ? m_printer->outputFileName() : QString();
     tracePrint(QStringLiteral("enddoc"), ok, m_fileName);
@@ -171,11 +217,28 @@ int Printer::physicalOffsetYTwips() const
     return deviceToTwips(m_printer->pageLayout().paintRectPixels(m_printer->resolution()).top());
 }
 
+void Printer::setPageSize(const QPageSize &size)
+{
+    m_printer->setPageSize(size);
+}
+
 bool Printer::showSetupDialog(QWidget *parent)
 {
-    QPageSetupDialog dialog(m_printer.get(), parent);
+    // The dialog works on a copy of the settings, so Cancel leaves them alone.
+    QPrinter choice(QPrinter::HighResolution);
+    choosePrinter(choice);
+    if (!m_printer->printerName().isEmpty())
+        choice.setPrinterName(m_printer->printerName());
+    choice.setPageLayout(m_printer->pageLayout());
+    QPrintDialog dialog(&choice, parent);
     dialog.setObjectName(QStringLiteral("dlgPrint"));
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setOptions({});
     const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (accepted) {
+        m_printer->setPrinterName(choice.printerName());
+        m_printer->setPageLayout(choice.pageLayout());
+    }
     tracePrint(QStringLiteral("setup"), accepted);
     return accepted;
 }
