@@ -46,9 +46,9 @@ struct SectionBox
 // Cover and Introduction stand together above the year range; the year
 // sections in two columns over the lists.
 constexpr SectionBox sectionBoxes[BookletSectionCount] = {
-    {" Cover", 1080, 480},        {" Introduction", 1080, 840}, {" Clip art", 1080, 1680},
-    {" Description", 1080, 2040}, {" Details", 1080, 2400},     {" Engines", 2760, 1680},
-    {" Options", 2760, 2040},     {" Colors", 2760, 2400},
+    {" Cover", 1080, 540},        {" Introduction", 1080, 900}, {" Clip art", 1080, 1980},
+    {" Description", 1080, 2400}, {" Details", 1080, 2820},     {" Engines", 2760, 1980},
+    {" Options", 2760, 2400},     {" Colors", 2760, 2820},
 };
 
 QString selectedText(const QListWidget *list)
@@ -85,7 +85,7 @@ void PrintPanel::buildYearLists()
     DesignStage *stage = m_host.stage();
     auto *frame = new QGroupBox(QStringLiteral(" By year "), this);
     frame->setObjectName(QStringLiteral("Frame2"));
-    stage->place(frame, twipsRect(840, 1320, 3360, 4320));
+    stage->place(frame, twipsRect(840, 1500, 3360, 4140));
     const QString captions[2] = {QStringLiteral("From"), QStringLiteral("To")};
     for (int i = 0; i < 2; ++i) {
         auto *label = new QLabel(captions[i], this);

@@ -2,14 +2,15 @@
 
 #include "platform/trace.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 namespace gallerion {
 
@@ -32,11 +33,12 @@ QString printDirectory()
     return qEnvironmentVariable("GALLERION_PRINT_DIR");
 }
 
-// Plain lines print in the system's proportional font at 12 points.
+// Plain lines print in the printer's usual proportional font (Arial, or the
+// font the system gives for it) at 12 points.
 QFont lineFont()
 {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSize(12);
+    QFont font(QStringLiteral("Arial"), 12);
+    font.setStyleHint(QFont::SansSerif);
     return font;
 }
 
@@ -133,7 +135,9 @@ bool Printer::printLine(const QString &text)
         return false;
     const QFontMetrics metrics(m_painter->font(), m_printer.get());
     m_painter->drawText(0, m_currentY + metrics.ascent(), text);
-    m_currentY += metrics.lineSpacing();
+    // A line is the font's height, without the extra leading between lines,
+    // so the lines above a picture keep to the room its position leaves them.
+    m_currentY += metrics.height();
     tracePrint(QStringLiteral("line"), text);
     return true;
 }
@@ -234,6 +238,11 @@ bool Printer::showSetupDialog(QWidget *parent)
     dialog.setObjectName(QStringLiteral("dlgPrint"));
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     dialog.setOptions({});
+    // It chooses the printer for later jobs; nothing prints when it closes.
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     const bool accepted = dialog.exec() == QDialog::Accepted;
     if (accepted) {
         m_printer->setPrinterName(choice.printerName());
