@@ -41,6 +41,7 @@ private slots:
     void yearTextsGiveFileCodes();
     void sectionsPrintInOrder_data();
     void sectionsPrintInOrder();
+    void coverPicturesAtTheirPlaces();
 };
 
 void BookletPlanTest::yearTextsGiveFileCodes()
@@ -85,6 +86,18 @@ void BookletPlanTest::sectionsPrintInOrder()
     const BookletPlan plan = planBooklet(choice, u"E:"_s);
     QCOMPARE(printed(plan), files);
     QCOMPARE(plan.rangeError, error);
+}
+
+void BookletPlanTest::coverPicturesAtTheirPlaces()
+{
+    const BookletPlan plan =
+        planBooklet(choose({BookletSection::Cover, BookletSection::Introduction}, {}, {}), u"E:"_s);
+    QCOMPARE(plan.steps.size(), 6);
+    QCOMPARE(plan.steps.at(0), (BookletStep{BookletStep::Kind::Picture, u"E:\\graphics\\logo.jpg"_s,
+                                            QPoint(1600, 1600)}));
+    QCOMPARE(plan.steps.at(3), (BookletStep{BookletStep::Kind::Picture,
+                                            u"E:\\graphics\\quillon3.jpg"_s, QPoint(2800, 12000)}));
+    QCOMPARE(plan.steps.at(5).path, u"E:\\RichText\\intro.rtf"_s);
 }
 
 QTEST_MAIN(BookletPlanTest)
