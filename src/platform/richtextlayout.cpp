@@ -10,7 +10,7 @@
 
 namespace gallerion {
 
-// Table cells included.
+// Every line of the laid-out document in reading order, table cells included.
 QList<RichTextPages::PlacedLine> RichTextPages::placedLines(QTextDocument &document)
 {
     QList<PlacedLine> lines;
@@ -33,6 +33,10 @@ QList<RichTextPages::PlacedLine> RichTextPages::placedLines(QTextDocument &docum
 RichTextPages::RichTextPages(const QTextDocument &document, QPaintDevice *device, qreal pageWidth)
     : m_document(document.clone())
 {
+    // Pages are drawn after the whole text is laid out: keeping the shaped
+    // glyphs saves shaping every line a second time to draw it.
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
     m_document->documentLayout()->setPaintDevice(device);
     m_document->setTextWidth(pageWidth);
     rtf::fitTabStops(m_document.get(), pageWidth - 2 * m_document->documentMargin());
