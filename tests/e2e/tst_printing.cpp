@@ -60,6 +60,7 @@ private slots:
     void viewerPrintsOnlyAfterYes();
     void bookletPrintsCoverAndStopsAtMissingFile();
     void photoPrintsWithTitleAndCaption();
+    void refusedJobsReportErrorNotCompletion();
 };
 
 void PrintingTest::init()
@@ -181,6 +182,35 @@ void PrintingTest::photoPrintsWithTitleAndCaption()
     QCOMPARE(pdfPages(job), 1);
     QCOMPARE(pdfImageCount(job), 1);
     QCOMPARE(pdfWords(job), (QStringList{"The", "Zarvick", "Gallerion", "2001", "1967"}));
+}
+
+void PrintingTest::refusedJobsReportErrorNotCompletion()
+{
+    DiscFixture fixture;
+    // A file where the print folder should be: no job can be written.
+    QTemporaryDir dir;
+    const QString blocked = dir.filePath(u"jobs"_s);
+    QFile(blocked).open(QIODevice::WriteOnly);
+    qputenv("GALLERION_PRINT_DIR", blocked.toLocal8Bit());
+    BoxAnswerer boxes({QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok});
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.thenStart([] { menuEntry(u"mnuMisc(2)"_s)->trigger(); })
+            .thenStart([] { controlOf<QPushButton>(u"txtForm"_s, u"cmdPrint"_s)->click(); })
+            .then(
+                [&] {
+                    return boxes.texts().size() == 2 &&
+                           QApplication::activeModalWidget() == documentViewer();
+                },
+                [] { controlOf<QPushButton>(u"txtForm"_s, u"SSCommand1"_s)->click(); })
+            .then([] { return !documentViewer(); }, [] { clickYear(4); })
+            .thenStart([] { menuEntry(u"mnuPrintPhoto"_s)->trigger(); })
+            .then([&] { return boxes.texts().size() == 4; }, [] {});
+    });
+    qunsetenv("GALLERION_PRINT_DIR");
+    QCOMPARE(boxes.texts().size(), 4);
+    QVERIFY(boxes.texts().at(1).contains(u"ER040"_s));
+    QVERIFY(boxes.texts().at(3).contains(u"ER040"_s));
+    QVERIFY(QFileInfo(blocked).isFile());
 }
 
 QTEST_MAIN(PrintingTest)
