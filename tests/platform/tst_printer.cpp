@@ -5,6 +5,7 @@
 #include "support/pdfreader.h"
 #include "support/tracelog.h"
 
+#include <QDir>
 #include <QPageSize>
 #include <QPainter>
 #include <QRegularExpression>
@@ -34,6 +35,15 @@ QString article(int paragraphs)
     return html;
 }
 
+// Two bands of ink in the same place, to a point: the same line of text,
+// even where a printer's driver redraws the letters in fonts of its own.
+bool samePlace(const QRect &a, const QRect &b)
+{
+    constexpr int point = 2; // pixels at 144 dpi
+    return qAbs(a.left() - b.left()) <= point && qAbs(a.right() - b.right()) <= point &&
+           qAbs(a.top() - b.top()) <= point && qAbs(a.bottom() - b.bottom()) <= point;
+}
+
 } // namespace
 
 class PrinterTest : public QObject
@@ -49,6 +59,7 @@ private slots:
     void richTextKeepsMarginsAndEveryLine_data();
     void richTextKeepsMarginsAndEveryLine();
     void emptyPictureIsRefused();
+    void systemQueuePrintsTheSamePages();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -189,6 +200,46 @@ void PrinterTest::emptyPictureIsRefused()
     QVERIFY(!printer.lastError().isEmpty());
     QVERIFY(!printer.isPrinting());
     QVERIFY(printer.endDoc()); // nothing open: harmless
+}
+
+// Runs only against a CUPS queue that writes PDF files into the folder named
+// by GALLERION_CUPS_OUT: tools/cups-print-check.sh starts one and runs this.
+void PrinterTest::systemQueuePrintsTheSamePages()
+{
+    const QString queueFolder = qEnvironmentVariable("GALLERION_CUPS_OUT");
+    if (queueFolder.isEmpty())
+        QSKIP("needs a CUPS queue that writes PDF files (tools/cups-print-check.sh)");
+    const QDir queueOutput(queueFolder);
+    RichTextBox box;
+    box.setHtml(article(160));
+    Printer toFile;
+    toFile.setPageSize(QPageSize(QPageSize::A4));
+    QVERIFY(PrintRichText(toFile, box, 1440, 1440, 1440, 1440));
+    const QString expected = toFile.lastFileName();
+
+    qunsetenv("GALLERION_PRINT_DIR");
+    Printer queue;
+    queue.setPageSize(QPageSize(QPageSize::A4));
+    QVERIFY2(PrintRichText(queue, box, 1440, 1440, 1440, 1440), qPrintable(queue.lastError()));
+    const auto queued = [&queueOutput] {
+        const QStringList files = queueOutput.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        return files.size() == 1 ? queueOutput.filePath(files.constFirst()) : QString();
+    };
+    // The queue's own filters and driver write the file a while after the job is sent.
+    QTRY_COMPARE_WITH_TIMEOUT(pdfPages(queued()), pdfPages(expected), 60000);
+
+    // The same lines at the same places, page by page.
+    const QList<QImage> want = pdfPageImages(expected, 144);
+    const QList<QImage> got = pdfPageImages(queued(), 144);
+    QCOMPARE(got.size(), want.size());
+    for (qsizetype page = 0; page < want.size(); ++page) {
+        const QList<QRect> wantLines = inkBands(want[page]);
+        const QList<QRect> gotLines = inkBands(got[page]);
+        QCOMPARE(gotLines.size(), wantLines.size());
+        for (qsizetype line = 0; line < wantLines.size(); ++line)
+            QVERIFY2(samePlace(gotLines[line], wantLines[line]),
+                     qPrintable(QStringLiteral("page %1, line %2").arg(page + 1).arg(line + 1)));
+    }
 }
 
 QTEST_MAIN(PrinterTest)

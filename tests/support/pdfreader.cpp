@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 namespace gallerion::test {
@@ -76,6 +77,48 @@ QStringList pdfWordsBetween(const QString &file, double margin)
         }
     }
     return words;
+}
+
+QList<QImage> pdfPageImages(const QString &file, int dpi)
+{
+    QTemporaryDir dir;
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi), file,
+         dir.filePath(QStringLiteral("page"))});
+    QList<QImage> pages;
+    const QDir folder(dir.path());
+    for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
+        pages.append(QImage(folder.filePath(name)).convertToFormat(QImage::Format_Grayscale8));
+    return pages;
+}
+
+QList<QRect> inkBands(const QImage &page)
+{
+    constexpr int ink = 128;
+    QList<QRect> bands;
+    bool inBand = false;
+    for (int y = 0; y < page.height(); ++y) {
+        const uchar *line = page.constScanLine(y);
+        int left = page.width();
+        int right = -1;
+        for (int x = 0; x < page.width(); ++x) {
+            if (line[x] < ink) {
+                left = qMin(left, x);
+                right = x;
+            }
+        }
+        if (right < 0) {
+            inBand = false;
+            continue;
+        }
+        const QRect row(left, y, right - left + 1, 1);
+        if (inBand)
+            bands.last() |= row;
+        else
+            bands.append(row);
+        inBand = true;
+    }
+    return bands;
 }
 
 int pdfImageCount(const QString &file)

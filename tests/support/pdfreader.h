@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QSizeF>
@@ -30,6 +31,11 @@ QList<PdfPage> pdfPageWords(const QString &file);
 // The words that show between top and bottom margins (points): text that a
 // page's clip hides still lies in the file, outside them.
 QStringList pdfWordsBetween(const QString &file, double margin);
+// Each page drawn in grey at the given resolution.
+QList<QImage> pdfPageImages(const QString &file, int dpi);
+// The bands of rows with ink on a grey page, top to bottom, each as wide as
+// its ink: the lines of text, whatever font drew them.
+QList<QRect> inkBands(const QImage &page);
 // How many pictures the PDF draws.
 int pdfImageCount(const QString &file);
 
