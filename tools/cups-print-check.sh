@@ -77,9 +77,10 @@ for _ in $(seq 50); do
 done
 lpstat -r >/dev/null 2>&1 || { echo "The CUPS scheduler did not start." >&2; exit 1; }
 
+# lpadmin warns that printer drivers are deprecated; the queue works all the same.
 lpadmin -p GallerionCheck -E -v "cups-pdf:/$instance" \
-  -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
-lpadmin -d GallerionCheck
+  -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null && lpadmin -d GallerionCheck ||
+  { echo "The PDF queue could not be added." >&2; exit 1; }
 echo "Printing through CUPS queue GallerionCheck (cups-pdf) ..."
 
 status=0
