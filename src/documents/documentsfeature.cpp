@@ -1,15 +1,38 @@
 #include "documents/documentsfeature.h"
 
+#include "catalogue/entrymodel.h"
 #include "documents/documentmenus.h"
+#include "documents/photoprint.h"
 #include "documents/printpanel.h"
+#include "platform/platform.h"
 #include "startup/mainwindowhost.h"
 
+#include <QAction>
+
 namespace gallerion {
+
+namespace {
+
+void installPrinting(MainWindowHost &host, ProgramState &state, Platform &platform)
+{
+    auto *panel = new PrintPanel(host, state, platform);
+    QObject::connect(host.claimMenuEntry(MenuEntry::PrintBooklet), &QAction::triggered, panel,
+                     &PrintPanel::open);
+    QObject::connect(host.claimMenuEntry(MenuEntry::PrintPhoto), &QAction::triggered, panel,
+                     [&host, &state, &platform] {
+                         printPhoto(host.entries().photoPath(), host.entries().caption(), state,
+                                    platform);
+                     });
+    QObject::connect(host.claimMenuEntry(MenuEntry::PrintSetup), &QAction::triggered, panel,
+                     [&host, &platform] { platform.printer().showSetupDialog(host.mainWindow()); });
+}
+
+} // namespace
 
 void installDocuments(MainWindowHost &host, ProgramState &state, Platform &platform)
 {
     installDocumentMenus(host, state, platform);
-    new PrintPanel(host.stage());
+    installPrinting(host, state, platform);
 }
 
 } // namespace gallerion

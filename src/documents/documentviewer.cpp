@@ -1,5 +1,6 @@
 #include "documents/documentviewer.h"
 
+#include "documents/documentprint.h"
 #include "platform/designstage.h"
 #include "platform/platform.h"
 #include "platform/richtextbox.h"
@@ -78,13 +79,11 @@ void DocumentViewer::buildControls()
         accept();
     });
 
-    // Printing the document arrives with the printing work; until then the
-    // button is there but cannot be pressed.
     m_print = namedButton(stage, QStringLiteral("cmdPrint"));
     m_print->setIcon(printerIcon());
     stage->place(m_print, twipsRect(PrintLeft, ButtonTop, ButtonHeight, ButtonHeight));
-    m_print->setToolTip(tr("Printing is not available yet"));
-    m_print->setEnabled(false);
+    m_print->setToolTip(tr("Print"));
+    connect(m_print, &QPushButton::clicked, this, &DocumentViewer::printRequested);
 
     for (int i = 0; i < 2; ++i)
         m_hidden[i] = namedButton(stage, QStringLiteral("SSCommand%1").arg(i + 2));
@@ -154,6 +153,10 @@ bool openDocument(const DocumentRequest &request, ProgramState &state, Platform 
     if (request.bringToFront)
         viewer->raise();
     QObject::connect(&state, &ProgramState::endRequested, viewer.data(), &QDialog::reject);
+    QObject::connect(
+        viewer.data(), &DocumentViewer::printRequested, viewer.data(), [&state, &platform, viewer] {
+            printShownDocument(*viewer->text(), viewer->windowTitle(), state, platform);
+        });
     viewer->exec();
     const bool byButton = viewer && viewer->closedByButton();
     delete viewer.data();

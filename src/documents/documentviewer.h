@@ -42,6 +42,10 @@ public:
     // True once SSCommand1 closed the window (the close box does not count).
     bool closedByButton() const { return m_closedByButton; }
 
+signals:
+    // cmdPrint was pressed.
+    void printRequested();
+
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -2,12 +2,15 @@
 
 #include "platform/trace.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFontMetrics>
-#include <QPageSetupDialog>
+#include <QPageSize>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 namespace gallerion {
 
@@ -28,6 +31,29 @@ void tracePrint(const QString &action, const QJsonValue &value, const QString &f
 QString printDirectory()
 {
     return qEnvironmentVariable("GALLERION_PRINT_DIR");
+}
+
+// Plain lines print in the printer's usual proportional font (Arial, or the
+// font the system gives for it) at 12 points.
+QFont lineFont()
+{
+    QFont font(QStringLiteral("Arial"), 12);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+// Picks a printer when none was chosen: the system's default, else the first one.
+bool choosePrinter(QPrinter &printer)
+{
+    if (!QPrinterInfo::availablePrinterNames().contains(printer.printerName())) {
+        QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
+            info = QPrinterInfo::availablePrinters().constFirst();
+        if (info.isNull())
+            return false;
+        printer.setPrinterName(info.printerName());
+    }
+    return true;
 }
 
 } // namespace
@@ -59,7 +85,7 @@ bool Printer::beginJob()
         QDir().mkpath(printDirectory());
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(nextPdfName());
-    } else if (QPrinterInfo::availablePrinters().isEmpty()) {
+    } else if (!choosePrinter(*m_printer)) {
         m_error = QStringLiteral("No printer is installed.");
         return false;
     }
@@ -68,9 +94,29 @@ bool Printer::beginJob()
         m_error = QStringLiteral("The printer could not start the job.");
         return false;
     }
+    painter->setFont(lineFont());
     m_painter = std::move(painter);
     m_currentY = 0;
+    m_pagePending = false;
     return true;
+}
+
+bool Printer::startPendingPage()
+{
+    if (!m_pagePending)
+        return true;
+    m_pagePending = false;
+    m_currentY = 0;
+    if (!m_printer->newPage()) {
+        m_error = QStringLiteral("The printer could not start a new page.");
+        return false;
+    }
+    return true;
+}
+
+QPainter *Printer::pagePainter()
+{
+    return beginJob() && startPendingPage() ? m_painter.get() : nullptr;
 }
 
 int Printer::twipsToDevice(int twips) const
@@ -85,11 +131,13 @@ int Printer::deviceToTwips(int pixels) const
 
 bool Printer::printLine(const QString &text)
 {
-    if (!beginJob())
+    if (!pagePainter())
         return false;
     const QFontMetrics metrics(m_painter->font(), m_printer.get());
     m_painter->drawText(0, m_currentY + metrics.ascent(), text);
-    m_currentY += metrics.lineSpacing();
+    // A line is the font's height, without the extra leading between lines,
+    // so the lines above a picture keep to the room its position leaves them.
+    m_currentY += metrics.height();
     tracePrint(QStringLiteral("line"), text);
     return true;
 }
@@ -100,11 +148,16 @@ bool Printer::drawPicture(const QImage &image, int xTwips, int yTwips)
         m_error = QStringLiteral("The picture is empty.");
         return false;
     }
-    if (!beginJob())
+    if (!pagePainter())
         return false;
     // "Its own size": the picture's pixels at the screen's 15 twips each.
+    QSizeF size(image.width() * 15.0, image.height() * 15.0);
+    const QSizeF room(qMax(1, printableWidthTwips() - xTwips),
+                      qMax(1, printableHeightTwips() - yTwips));
+    if (size.width() > room.width() || size.height() > room.height())
+        size.scale(room, Qt::KeepAspectRatio);
     const QRect target(twipsToDevice(xTwips), twipsToDevice(yTwips),
-                       twipsToDevice(image.width() * 15), twipsToDevice(image.height() * 15));
+                       twipsToDevice(int(size.width())), twipsToDevice(int(size.height())));
     m_painter->drawImage(target, image);
     tracePrint(QStringLiteral("picture"), QStringLiteral("%1x%2 at %3,%4")
                                               .arg(image.width())
@@ -116,13 +169,9 @@ bool Printer::drawPicture(const QImage &image, int xTwips, int yTwips)
 
 bool Printer::newPage()
 {
-    if (!beginJob())
+    if (!pagePainter())
         return false;
-    if (!m_printer->newPage()) {
-        m_error = QStringLiteral("The printer could not start a new page.");
-        return false;
-    }
-    m_currentY = 0;
+    m_pagePending = true;
     tracePrint(QStringLiteral("newpage"), QJsonValue());
     return true;
 }
@@ -133,6 +182,7 @@ bool Printer::endDoc()
         return true;
     const bool ok = m_painter->end();
     m_painter.reset();
+    m_pagePending = false;
     m_fileName =
         m_printer->outputFormat() == QPrinter::PdfFormat ? m_printer->outputFileName() : QString();
     tracePrint(QStringLiteral("enddoc"), ok, m_fileName);
@@ -171,11 +221,33 @@ int Printer::physicalOffsetYTwips() const
     return deviceToTwips(m_printer->pageLayout().paintRectPixels(m_printer->resolution()).top());
 }
 
+void Printer::setPageSize(const QPageSize &size)
+{
+    m_printer->setPageSize(size);
+}
+
 bool Printer::showSetupDialog(QWidget *parent)
 {
-    QPageSetupDialog dialog(m_printer.get(), parent);
+    // The dialog works on a copy of the settings, so Cancel leaves them alone.
+    QPrinter choice(QPrinter::HighResolution);
+    choosePrinter(choice);
+    if (!m_printer->printerName().isEmpty())
+        choice.setPrinterName(m_printer->printerName());
+    choice.setPageLayout(m_printer->pageLayout());
+    QPrintDialog dialog(&choice, parent);
     dialog.setObjectName(QStringLiteral("dlgPrint"));
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setOptions({});
+    // It chooses the printer for later jobs; nothing prints when it closes.
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (accepted) {
+        m_printer->setPrinterName(choice.printerName());
+        m_printer->setPageLayout(choice.pageLayout());
+    }
     tracePrint(QStringLiteral("setup"), accepted);
     return accepted;
 }

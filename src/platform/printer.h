@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QPageSize;
 class QPainter;
 class QPrinter;
 class QWidget;
@@ -24,15 +25,20 @@ public:
     // Each drawing call opens a job when none is open; false when the printer refuses.
     bool printLine(const QString &text);
     // Draws the picture at its own size, its corner at (x, y) twips from the
-    // top-left of the printable area.
+    // top-left of the printable area; a picture that would run off the
+    // printable area is scaled down to fit, its proportions kept.
     bool drawPicture(const QImage &image, int xTwips, int yTwips);
+    // The page is started by whatever is drawn next, so a job that ends right
+    // after it has no blank page at its end.
     bool newPage();
     // Ends the job, which sends it; the PDF file name when printing to a folder.
     bool endDoc();
     bool isPrinting() const { return m_painter != nullptr; }
 
-    // The open job's device context, for laying text out page by page.
-    QPainter *painter() const { return m_painter.get(); }
+    // The device context of the page being drawn, for laying text out page by
+    // page: opens the job and starts an asked-for page first. Null when the
+    // printer refuses.
+    QPainter *pagePainter();
     int twipsToDevice(int twips) const;
     int deviceToTwips(int pixels) const;
 
@@ -43,7 +49,11 @@ public:
     int physicalOffsetXTwips() const;
     int physicalOffsetYTwips() const;
 
-    // The print set-up dialog; false when the user cancels it.
+    // The paper of the jobs that follow (the set-up dialog chooses it too).
+    void setPageSize(const QPageSize &size);
+
+    // The printer dialog: the printer and paper chosen there take every later
+    // job. False, and nothing changed, when the user cancels it.
     bool showSetupDialog(QWidget *parent);
 
     QString lastError() const { return m_error; }
@@ -51,11 +61,13 @@ public:
 
 private:
     bool beginJob();
+    bool startPendingPage();
     QString nextPdfName() const;
 
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
     int m_currentY = 0;
+    bool m_pagePending = false;
     QString m_error;
     QString m_fileName;
 };

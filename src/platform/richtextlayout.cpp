@@ -10,18 +10,8 @@
 
 namespace gallerion {
 
-namespace {
-
-struct PlacedLine
-{
-    int firstChar;
-    qreal top;
-    qreal bottom;
-    bool breakBefore; // the first line of a block that must start a page
-};
-
 // Every line of the laid-out document in reading order, table cells included.
-QList<PlacedLine> placedLines(QTextDocument &document)
+QList<RichTextPages::PlacedLine> RichTextPages::placedLines(QTextDocument &document)
 {
     QList<PlacedLine> lines;
     QAbstractTextDocumentLayout *layout = document.documentLayout();
@@ -40,14 +30,17 @@ QList<PlacedLine> placedLines(QTextDocument &document)
     return lines;
 }
 
-} // namespace
-
 RichTextPages::RichTextPages(const QTextDocument &document, QPaintDevice *device, qreal pageWidth)
     : m_document(document.clone())
 {
+    // Pages are drawn after the whole text is laid out: keeping the shaped
+    // glyphs saves shaping every line a second time to draw it.
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
     m_document->documentLayout()->setPaintDevice(device);
     m_document->setTextWidth(pageWidth);
     rtf::fitTabStops(m_document.get(), pageWidth - 2 * m_document->documentMargin());
+    m_lines = placedLines(*m_document);
 }
 
 RichTextPages::~RichTextPages() = default;
@@ -59,7 +52,7 @@ int RichTextPages::characterCount() const
 
 int RichTextPages::renderPage(QPainter *painter, const QRectF &page, int firstChar)
 {
-    const QList<PlacedLine> lines = placedLines(*m_document);
+    const QList<PlacedLine> &lines = m_lines;
     qsizetype first = 0;
     while (first + 1 < lines.size() && lines[first + 1].firstChar <= firstChar)
         ++first;

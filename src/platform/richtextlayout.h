@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRectF>
 
 #include <memory>
@@ -28,7 +29,18 @@ public:
     int characterCount() const;
 
 private:
+    struct PlacedLine
+    {
+        int firstChar;
+        qreal top;
+        qreal bottom;
+        bool breakBefore; // the first line of a block that must start a page
+    };
+    static QList<PlacedLine> placedLines(QTextDocument &document);
+
     std::unique_ptr<QTextDocument> m_document;
+    // Every line of the laid-out document in reading order, found once.
+    QList<PlacedLine> m_lines;
 };
 
 // The one-call form of the above: measure and render a character range into a

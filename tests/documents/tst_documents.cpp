@@ -179,7 +179,7 @@ void DocumentsTest::viewerDesignLayout()
     QCOMPARE(text->geometry(), QRect(8, 8, 521, 409));
     auto *print = viewer.findChild<QPushButton *>(u"cmdPrint"_s);
     QCOMPARE(print->geometry(), QRect(504, 424, 25, 25));
-    QVERIFY(!print->isEnabled());
+    QVERIFY(print->isEnabled());
     QVERIFY(!print->toolTip().isEmpty());
     // 7815 - 375 - 4 twips.
     auto *close = viewer.findChild<QPushButton *>(u"SSCommand1"_s);

@@ -1,35 +1,47 @@
 #include "platform/printer.h"
+#include "platform/printrichtext.h"
+#include "platform/richtextbox.h"
 #include "platform/richtextlayout.h"
+#include "support/pdfreader.h"
 #include "support/tracelog.h"
 
+#include <QDir>
+#include <QPageSize>
 #include <QPainter>
-#include <QProcess>
-#include <QStandardPaths>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 
 using namespace gallerion;
+using namespace gallerion::test;
 
 namespace {
 
-// Page count and text of a PDF, read with poppler's tools.
-int pdfPages(const QString &file)
+constexpr double InchPoints = 72;
+
+// An article of n paragraphs in three sizes, with bold and italic runs.
+QString article(int paragraphs)
 {
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {file});
-    info.waitForFinished();
-    const QString out = QString::fromLocal8Bit(info.readAllStandardOutput());
-    const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
-    return pages.match(out).captured(1).toInt();
+    QString html;
+    for (int i = 1; i <= paragraphs; ++i)
+        html += QStringLiteral("<p style=\"font-size:%1pt\">Paragraph %2 tells of the coupe and "
+                               "<b>its engine</b> in the dealer list, <i>with the price</i> of "
+                               "%3 dollars and the colours of the year %4.</p>")
+                    .arg(10 + 2 * (i % 3))
+                    .arg(i)
+                    .arg(2000 + i)
+                    .arg(1964 + i % 38);
+    return html;
 }
 
-QString pdfText(const QString &file)
+// Two bands of ink in the same place, to a point: the same line of text,
+// even where a printer's driver redraws the letters in fonts of its own.
+bool samePlace(const QRect &a, const QRect &b)
 {
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
-    text.waitForFinished();
-    return QString::fromLocal8Bit(text.readAllStandardOutput());
+    constexpr int point = 2; // pixels at 144 dpi
+    return qAbs(a.left() - b.left()) <= point && qAbs(a.right() - b.right()) <= point &&
+           qAbs(a.top() - b.top()) <= point && qAbs(a.bottom() - b.bottom()) <= point;
 }
 
 } // namespace
@@ -44,7 +56,10 @@ private slots:
 
     void jobBecomesNumberedPdf();
     void richTextPrintsPageByPage();
+    void richTextKeepsMarginsAndEveryLine_data();
+    void richTextKeepsMarginsAndEveryLine();
     void emptyPictureIsRefused();
+    void systemQueuePrintsTheSamePages();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -52,7 +67,7 @@ private:
 
 void PrinterTest::init()
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+    if (!pdfToolsPresent())
         QSKIP("poppler-utils is needed to read the printed pages");
     m_dir = std::make_unique<QTemporaryDir>();
     qputenv("GALLERION_PRINT_DIR", m_dir->path().toLocal8Bit());
@@ -69,6 +84,8 @@ void PrinterTest::jobBecomesNumberedPdf()
     QVERIFY(printer.drawPicture(picture, 1440, 2880));
     QVERIFY(printer.newPage());
     QVERIFY(printer.printLine(QStringLiteral("Second page line")));
+    // A page asked for last is never started: no blank page at the end.
+    QVERIFY(printer.newPage());
     QVERIFY(printer.endDoc());
     const QString first = m_dir->filePath(QStringLiteral("job-0001.pdf"));
     QCOMPARE(printer.lastFileName(), first);
@@ -84,9 +101,9 @@ void PrinterTest::jobBecomesNumberedPdf()
     QStringList actions;
     for (const QJsonObject &line : trace.lines(QStringLiteral("print")))
         actions << line.value(QStringLiteral("action")).toString();
-    QCOMPARE(actions,
-             (QStringList{"line", "picture", "newpage", "line", "enddoc", "line", "enddoc"}));
-    QCOMPARE(trace.lines(QStringLiteral("print")).at(4).value(QStringLiteral("file")).toString(),
+    QCOMPARE(actions, (QStringList{"line", "picture", "newpage", "line", "newpage", "enddoc",
+                                   "line", "enddoc"}));
+    QCOMPARE(trace.lines(QStringLiteral("print")).at(5).value(QStringLiteral("file")).toString(),
              first);
 }
 
@@ -105,11 +122,11 @@ void PrinterTest::richTextPrintsPageByPage()
                       printer.twipsToDevice(margin - printer.physicalOffsetYTwips()),
                       printer.twipsToDevice(printer.pageWidthTwips() - 2 * margin),
                       printer.twipsToDevice(printer.pageHeightTwips() - 2 * margin));
-    RichTextPages pages(document, printer.painter()->device(), page.width());
+    RichTextPages pages(document, printer.pagePainter()->device(), page.width());
     int next = 0;
     int count = 0;
     while (true) {
-        next = pages.renderPage(printer.painter(), page, next);
+        next = pages.renderPage(printer.pagePainter(), page, next);
         ++count;
         if (next >= pages.characterCount() || count > 50)
             break;
@@ -123,6 +140,59 @@ void PrinterTest::richTextPrintsPageByPage()
     QVERIFY(text.contains(QStringLiteral("Paragraph 200 of")));
 }
 
+void PrinterTest::richTextKeepsMarginsAndEveryLine_data()
+{
+    QTest::addColumn<int>("paragraphs");
+    QTest::addColumn<QPageSize::PageSizeId>("paper");
+    QTest::addColumn<bool>("onePage");
+    QTest::newRow("one page, A4") << 8 << QPageSize::A4 << true;
+    QTest::newRow("many pages, A4") << 160 << QPageSize::A4 << false;
+    QTest::newRow("many pages, Letter") << 160 << QPageSize::Letter << false;
+}
+
+void PrinterTest::richTextKeepsMarginsAndEveryLine()
+{
+    QFETCH(int, paragraphs);
+    QFETCH(QPageSize::PageSizeId, paper);
+    QFETCH(bool, onePage);
+    RichTextBox box;
+    box.setHtml(article(paragraphs));
+    Printer printer;
+    printer.setPageSize(QPageSize(paper));
+    QVERIFY(PrintRichText(printer, box, 1440, 1440, 1440, 1440));
+
+    const QString file = printer.lastFileName();
+    const int pages = pdfPages(file);
+    QVERIFY(onePage ? pages == 1 : pages > 2);
+    // Every word shows once, in order: no line lost or doubled at a page break.
+    QCOMPARE(
+        pdfWordsBetween(file, InchPoints),
+        box.toPlainText().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts));
+
+    const QSizeF size = QPageSize(paper).size(QPageSize::Point);
+    const QList<PdfPage> printed = pdfPageWords(file);
+    QCOMPARE(printed.size(), pages);
+    for (int page = 0; page < pages; ++page) {
+        QVERIFY(qAbs(printed[page].size.width() - size.width()) < 1);
+        QRectF used;
+        for (const PdfWord &word : printed[page].words) {
+            // Clipped text of the neighbouring pages lies above and below the margins.
+            if (word.box.top() >= InchPoints - 1 &&
+                word.box.bottom() <= size.height() - InchPoints + 1)
+                used = used.isNull() ? word.box : used.united(word.box);
+        }
+        // An inch of paper at either side; the text starts right at the top margin.
+        QVERIFY2(used.left() >= InchPoints - 0.5 && used.left() < InchPoints + 4,
+                 qPrintable(QString::number(used.left())));
+        QVERIFY(used.right() <= size.width() - InchPoints + 0.5);
+        QVERIFY2(used.top() < InchPoints + 8, qPrintable(QString::number(used.top())));
+        // Every page but the last is filled down to the bottom margin.
+        if (page + 1 < pages)
+            QVERIFY2(used.bottom() > size.height() - InchPoints - 30,
+                     qPrintable(QString::number(used.bottom())));
+    }
+}
+
 void PrinterTest::emptyPictureIsRefused()
 {
     Printer printer;
@@ -130,6 +200,46 @@ void PrinterTest::emptyPictureIsRefused()
     QVERIFY(!printer.lastError().isEmpty());
     QVERIFY(!printer.isPrinting());
     QVERIFY(printer.endDoc()); // nothing open: harmless
+}
+
+// Runs only against a CUPS queue that writes PDF files into the folder named
+// by GALLERION_CUPS_OUT: tools/cups-print-check.sh starts one and runs this.
+void PrinterTest::systemQueuePrintsTheSamePages()
+{
+    const QString queueFolder = qEnvironmentVariable("GALLERION_CUPS_OUT");
+    if (queueFolder.isEmpty())
+        QSKIP("needs a CUPS queue that writes PDF files (tools/cups-print-check.sh)");
+    const QDir queueOutput(queueFolder);
+    RichTextBox box;
+    box.setHtml(article(160));
+    Printer toFile;
+    toFile.setPageSize(QPageSize(QPageSize::A4));
+    QVERIFY(PrintRichText(toFile, box, 1440, 1440, 1440, 1440));
+    const QString expected = toFile.lastFileName();
+
+    qunsetenv("GALLERION_PRINT_DIR");
+    Printer queue;
+    queue.setPageSize(QPageSize(QPageSize::A4));
+    QVERIFY2(PrintRichText(queue, box, 1440, 1440, 1440, 1440), qPrintable(queue.lastError()));
+    const auto queued = [&queueOutput] {
+        const QStringList files = queueOutput.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        return files.size() == 1 ? queueOutput.filePath(files.constFirst()) : QString();
+    };
+    // The queue's own filters and driver write the file a while after the job is sent.
+    QTRY_COMPARE_WITH_TIMEOUT(pdfPages(queued()), pdfPages(expected), 60000);
+
+    // The same lines at the same places, page by page.
+    const QList<QImage> want = pdfPageImages(expected, 144);
+    const QList<QImage> got = pdfPageImages(queued(), 144);
+    QCOMPARE(got.size(), want.size());
+    for (qsizetype page = 0; page < want.size(); ++page) {
+        const QList<QRect> wantLines = inkBands(want[page]);
+        const QList<QRect> gotLines = inkBands(got[page]);
+        QCOMPARE(gotLines.size(), wantLines.size());
+        for (qsizetype line = 0; line < wantLines.size(); ++line)
+            QVERIFY2(samePlace(gotLines[line], wantLines[line]),
+                     qPrintable(QStringLiteral("page %1, line %2").arg(page + 1).arg(line + 1)));
+    }
 }
 
 QTEST_MAIN(PrinterTest)

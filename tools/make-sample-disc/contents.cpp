@@ -319,13 +319,15 @@ void addArtwork(QList<DiscFile> &out)
                            FileKind::ClipArt, printCaptions[i], 42 + i, QSize(200, 150)));
 }
 
+// The booklet cover draws these at their own size, one under the other; each
+// keeps above the next one's place.
 void addGraphics(QList<DiscFile> &out)
 {
     const QString dir = discDir + QStringLiteral("graphics/");
     out.append(picture(dir + QStringLiteral("logo.jpg"), FileKind::Graphic,
                        QStringLiteral("The Zarvick Gallerion 2001"), 1, QSize(400, 120)));
     out.append(picture(dir + QStringLiteral("66red.jpg"), FileKind::Graphic,
-                       QStringLiteral("1966 Zarvick"), 2, QSize(480, 320)));
+                       QStringLiteral("1966 Zarvick"), 2, QSize(480, 300)));
     out.append(picture(dir + QStringLiteral("bklettxt.jpg"), FileKind::Graphic,
                        QStringLiteral("The Zarvick Booklet"), 3, QSize(600, 150)));
     out.append(picture(dir + QStringLiteral("quillon3.jpg"), FileKind::Graphic,

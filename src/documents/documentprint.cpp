@@ -1,0 +1,29 @@
+#include "documents/documentprint.h"
+
+#include "documents/printmessages.h"
+#include "platform/platform.h"
+#include "platform/printrichtext.h"
+#include "startup/errorreporter.h"
+
+namespace gallerion {
+
+void printShownDocument(const RichTextBox &box, const QString &caption, ProgramState &state,
+                        Platform &platform)
+{
+    const QString question =
+        QStringLiteral("Would you like to print the \r\n\r\n") + caption + QStringLiteral("?");
+    if (askBeforePrinting(state, platform, question, QStringLiteral("The Zarvick Gallerion"),
+                          MessageButtons::YesNo) != AnswerYes)
+        return;
+    platform.screen().setBusy(true);
+    const bool printed = PrintRichText(platform.printer(), box, PrintMarginTwips, PrintMarginTwips,
+                                       PrintMarginTwips, PrintMarginTwips);
+    platform.screen().setBusy(false);
+    if (!printed) {
+        ReportError(state, platform, QStringLiteral("ER040"));
+        return;
+    }
+    tellPrinted(state, platform, QStringLiteral("Printing complete!"));
+}
+
+} // namespace gallerion
