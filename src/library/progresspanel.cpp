@@ -70,17 +70,13 @@ ProgressPanel::ProgressPanel(DesignStage *stage) : QFrame(stage), m_stage(stage)
 
 QPushButton *ProgressPanel::button(const char *name, const QString &caption, const QRect &design)
 {
-    auto *pushButton = new QPushButton(caption, this);
-    pushButton->setObjectName(QLatin1String(name));
-    m_stage->place(pushButton, design);
-    return pushButton;
+    return m_stage->addButton(this, QLatin1String(name), caption, design);
 }
 
 void ProgressPanel::placeOver(const QRect &photoBox)
 {
-    const QRect panel = twipsRect(0, PanelDrop, PanelWidth, PanelHeight);
-    m_stage->place(this, panel.translated(photoBox.left() + (photoBox.width() - panel.width()) / 2,
-                                          photoBox.top()));
+    m_stage->placeCentredOver(this, photoBox, twipsRect(0, 0, PanelWidth, PanelHeight).size(),
+                              twipsToPixels(PanelDrop));
 }
 
 void ProgressPanel::prepare(const QString &task, const QString &copyCaption)

@@ -64,11 +64,7 @@ ScreenSaverListWindow::ScreenSaverListWindow(double scale, QWidget *owner)
 QPushButton *ScreenSaverListWindow::button(const char *name, const QString &caption,
                                            const QRect &design)
 {
-    auto *pushButton = new QPushButton(caption, stage());
-    pushButton->setObjectName(QLatin1String(name));
-    pushButton->setAutoDefault(false);
-    stage()->place(pushButton, design);
-    return pushButton;
+    return stage()->addButton(stage(), QLatin1String(name), caption, design);
 }
 
 } // namespace gallerion

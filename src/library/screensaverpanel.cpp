@@ -69,18 +69,13 @@ ScreenSaverPanel::ScreenSaverPanel(DesignStage *stage) : QFrame(stage), m_stage(
 
 QPushButton *ScreenSaverPanel::button(const char *name, const QString &caption, const QRect &design)
 {
-    auto *pushButton = new QPushButton(caption, this);
-    pushButton->setObjectName(QLatin1String(name));
-    pushButton->setAutoDefault(false);
-    m_stage->place(pushButton, design);
-    return pushButton;
+    return m_stage->addButton(this, QLatin1String(name), caption, design);
 }
 
 void ScreenSaverPanel::placeOver(const QRect &photoBox)
 {
-    const QRect panel = twipsRect(0, PanelDrop, PanelWidth, PanelHeight);
-    m_stage->place(this, panel.translated(photoBox.left() + (photoBox.width() - panel.width()) / 2,
-                                          photoBox.top()));
+    m_stage->placeCentredOver(this, photoBox, twipsRect(0, 0, PanelWidth, PanelHeight).size(),
+                              twipsToPixels(PanelDrop));
 }
 
 } // namespace gallerion

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QFontInfo>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cmath>
@@ -121,6 +122,22 @@ QFont DesignStage::scaledFont(const QFont &design) const
     else if (design.pointSizeF() > 0)
         scaled.setPointSizeF(design.pointSizeF() * m_scale);
     return scaled;
+}
+
+QPushButton *DesignStage::addButton(QWidget *parent, const QString &name, const QString &caption,
+                                    const QRect &design)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    place(button, design);
+    return button;
+}
+
+void DesignStage::placeCentredOver(QWidget *panel, const QRect &box, const QSize &size, int drop)
+{
+    place(panel,
+          QRect(QPoint(box.left() + (box.width() - size.width()) / 2, box.top() + drop), size));
 }
 
 } // namespace gallerion

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class QPushButton;
+
 namespace gallerion {
 
 // The scale at which a design of this size fits into the area, proportions
@@ -41,6 +43,13 @@ public:
     // Where a control stands in the design; unplaced controls are read back
     // from their real geometry.
     QRect designGeometry(const QWidget *control) const;
+    // A named push button of the design under a parent inside the stage;
+    // Enter in a dialog never presses it.
+    QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption,
+                           const QRect &design);
+    // Places a panel of this size across the middle of a box of the design,
+    // its top this far below the box's top.
+    void placeCentredOver(QWidget *panel, const QRect &box, const QSize &size, int drop);
 
     // The stage's own font, and a control's font of its own, at design size.
     // A control placed without one keeps the font it had when first placed.

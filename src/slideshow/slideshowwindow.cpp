@@ -61,11 +61,7 @@ QLabel *SlideShowWindow::panel(const QString &name, const QString &caption, cons
 QPushButton *SlideShowWindow::button(const QString &name, const QString &caption,
                                      const QRect &twips)
 {
-    auto *pushButton = new QPushButton(caption, stage());
-    pushButton->setObjectName(name);
-    pushButton->setAutoDefault(false);
-    stage()->place(pushButton, twipsRect(twips));
-    return pushButton;
+    return stage()->addButton(stage(), name, caption, twipsRect(twips));
 }
 
 void SlideShowWindow::buildControls(const SlideLayout &layout)
