@@ -75,11 +75,12 @@ std::optional<SaverOptions> parseSaverOptions(const QStringList &arguments,
 QString saverUsage()
 {
     return QStringLiteral(
-        "Usage: Zarvick2001.scr [--window | -root | -window-id ID]\n"
+        "Usage: Zarvick2001.scr [--window | -root | -window-id ID | --help]\n"
         "  (nothing)       full screen until a key is pressed or the mouse moves\n"
         "  --window        in a normal window, as a preview\n"
         "  -root           inside the window the X screen saver gives it\n"
-        "  -window-id ID   inside the window ID (decimal or 0x hexadecimal)\n");
+        "  -window-id ID   inside the window ID (decimal or 0x hexadecimal)\n"
+        "  --help          print this text and end\n");
 }
 
 } // namespace gallerion

@@ -79,6 +79,10 @@ bool present(SaverWindow &window, const SaverOptions &options, std::unique_ptr<Q
 
 int runScreenSaver(int argc, char **argv)
 {
+    if (argc == 2 && qstrcmp(argv[1], "--help") == 0) {
+        std::fputs(qPrintable(saverUsage()), stdout);
+        return 0;
+    }
     std::unique_ptr<QApplication> ownApplication;
     if (!QApplication::instance())
         ownApplication = std::make_unique<QApplication>(argc, argv);

@@ -18,10 +18,15 @@ version=$(QT_QPA_PLATFORM=offscreen timeout 20 "$usr/bin/zarvick-gallerion" --ve
 [[ $version =~ ^zarvick-gallerion\ [0-9]+\.[0-9]+ ]] || fail "unexpected version line: $version"
 [ "$(readlink -f "$usr/bin/zarvick-gallerion")" = "$(readlink -f "$usr/lib/zarvick-gallerion/zarvick-gallerion")" ] ||
   fail "bin/zarvick-gallerion does not lead to the program folder"
-saver="$usr/lib/zarvick-gallerion/zarvick-screensaver"
-if [ -e "$saver" ]; then
-  QT_QPA_PLATFORM=offscreen timeout 20 "$saver" --version > /dev/null || fail "zarvick-screensaver --version"
-fi
+# The screen-saver program lies beside the viewer, which copies it from there; it answers
+# --help and, with nothing set up, keeps showing its black screen until it is ended.
+saver="$usr/lib/zarvick-gallerion/Zarvick2001.scr"
+QT_QPA_PLATFORM=offscreen timeout 20 "$saver" --help | grep -q '^Usage: Zarvick2001.scr' ||
+  fail "Zarvick2001.scr --help"
+status=0
+HOME="$root" XDG_CONFIG_HOME="$root/config" QT_QPA_PLATFORM=offscreen timeout 3 "$saver" --window ||
+  status=$?
+[ "$status" -eq 124 ] || fail "Zarvick2001.scr --window ended by itself with status $status"
 
 grep -q "^Exec=zarvick-gallerion$" "$usr/share/applications/$id.desktop" ||
   fail "the desktop entry does not start zarvick-gallerion"
