@@ -8,13 +8,12 @@
 #include "platform/printrichtext.h"
 #include "platform/richtextbox.h"
 #include "richtext.h"
+#include "support/pdfreader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
@@ -40,15 +39,6 @@ QString writeArticle(const QTemporaryDir &dir)
         return {};
     out.write(sampledisc::richTextFile(file));
     return path;
-}
-
-int pdfPages(const QString &file)
-{
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {file});
-    info.waitForFinished();
-    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
-    return pages.match(QString::fromLocal8Bit(info.readAllStandardOutput())).captured(1).toInt();
 }
 
 // The viewer lays the whole text out again at its width and draws what shows.
@@ -84,7 +74,7 @@ int main(int argc, char **argv)
     const double print = medianMilliseconds(
         runs, [&] { PrintRichText(printer, *viewer.text(), 1440, 1440, 1440, 1440); });
     const QString pdf = printer.lastFileName();
-    const int pages = pdfPages(pdf);
+    const int pages = test::pdfPages(pdf);
     if (pages == 0) {
         out() << "Nothing was printed: " << printer.lastError() << "\n";
         return 1;
