@@ -16,6 +16,7 @@
 #include "platform/platform.h"
 #include "startup/programstate.h"
 #include "support/scriptedmessageboxes.h"
+#include "platform/filesystem.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

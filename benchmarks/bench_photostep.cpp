@@ -17,6 +17,8 @@
 #include "startup/contentlists.h"
 #include "startup/programstate.h"
 #include "support/scriptedmessageboxes.h"
+#include "platform/webbrowser.h"
+#include "platform/filesystem.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,8 +5,8 @@
 #include "documents/documentviewer.h"
 #include "measure.h"
 #include "platform/printer.h"
-#include "platform/printrichtext.h"
-#include "platform/richtextbox.h"
+#include "widgets/printrichtext.h"
+#include "widgets/richtextbox.h"
 #include "richtext.h"
 #include "support/pdfreader.h"
 

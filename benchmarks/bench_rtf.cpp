@@ -4,7 +4,7 @@
 // in metafiles), per page of print.
 
 #include "measure.h"
-#include "platform/rtf/rtfreader.h"
+#include "rtf/rtfreader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

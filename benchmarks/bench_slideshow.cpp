@@ -9,7 +9,7 @@
 #include "catalogue/entries.h"
 #include "mainwindowsession.h"
 #include "measure.h"
-#include "platform/photobox.h"
+#include "widgets/photobox.h"
 #include "platform/photoloader.h"
 #include "platform/platform.h"
 #include "slideshow/slidelayout.h"
@@ -20,6 +20,8 @@
 #include "startup/programstate.h"
 #include "support/e2e.h"
 #include "support/scriptedmessageboxes.h"
+#include "platform/webbrowser.h"
+#include "platform/filesystem.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,6 +8,7 @@
 #include "startup/contentlists.h"
 #include "startup/programstate.h"
 #include "support/scriptedmessageboxes.h"
+#include "platform/filesystem.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -12,6 +12,8 @@
 #include "startup/programstate.h"
 #include "startup/splashwindow.h"
 #include "utilities/utilitiesfeature.h"
+#include "platform/screen.h"
+#include "platform/filesystem.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -6,6 +6,9 @@
 #include "platform/platform.h"
 #include "startup/programstate.h"
 #include "startup/screensaverlistclose.h"
+#include "platform/messagebox.h"
+#include "platform/screen.h"
+#include "platform/filesystem.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -5,11 +5,12 @@
 #include "browser/maincontrols.h"
 #include "browser/photoview.h"
 #include "browser/picturebox.h"
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/platform.h"
 #include "startup/clipboardcopy.h"
 #include "startup/errorreporter.h"
 #include "startup/programstate.h"
+#include "platform/filesystem.h"
 
 #include <QPushButton>
 

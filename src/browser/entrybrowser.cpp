@@ -7,13 +7,15 @@
 #include "catalogue/entries.h"
 #include "catalogue/photolist.h"
 #include "platform/platform.h"
-#include "platform/spinbutton.h"
+#include "widgets/spinbutton.h"
 #include "startup/contentlists.h"
 #include "startup/errorreporter.h"
 #include "startup/photohandback.h"
 #include "startup/programstate.h"
 
-#include "platform/richtextbox.h"
+#include "widgets/richtextbox.h"
+#include "platform/screen.h"
+#include "platform/filesystem.h"
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>

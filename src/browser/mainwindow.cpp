@@ -10,14 +10,17 @@
 #include "browser/windowplacement.h"
 #include "browser/yearbutton.h"
 #include "catalogue/entries.h"
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/photoloader.h"
 #include "platform/platform.h"
-#include "platform/richtextbox.h"
-#include "platform/spinbutton.h"
+#include "widgets/richtextbox.h"
+#include "widgets/spinbutton.h"
 #include "platform/twips.h"
 #include "startup/programstate.h"
+#include "platform/taskbar.h"
+#include "platform/screen.h"
+#include "platform/settingsstore.h"
 
 #include <QAction>
 #include <QCloseEvent>

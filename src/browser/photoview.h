@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/photobox.h"
+#include "widgets/photobox.h"
 
 namespace gallerion {
 

@@ -5,11 +5,13 @@
 #include "browser/photoview.h"
 #include "browser/textpanelfiles.h"
 #include "documents/documentviewer.h"
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/platform.h"
-#include "platform/richtextbox.h"
+#include "widgets/richtextbox.h"
 #include "startup/errorreporter.h"
 #include "startup/programstate.h"
+#include "platform/screen.h"
+#include "platform/filesystem.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,8 +2,10 @@
 
 #include "documents/printmessages.h"
 #include "platform/platform.h"
-#include "platform/printrichtext.h"
+#include "widgets/printrichtext.h"
 #include "startup/errorreporter.h"
+#include "platform/printer.h"
+#include "platform/screen.h"
 
 namespace gallerion {
 

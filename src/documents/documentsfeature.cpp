@@ -6,6 +6,7 @@
 #include "documents/printpanel.h"
 #include "platform/platform.h"
 #include "startup/mainwindowhost.h"
+#include "platform/printer.h"
 
 #include <QAction>
 

@@ -1,12 +1,14 @@
 #include "documents/documentviewer.h"
 
 #include "documents/documentprint.h"
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/platform.h"
-#include "platform/richtextbox.h"
+#include "widgets/richtextbox.h"
 #include "platform/twips.h"
 #include "startup/errorreporter.h"
 #include "startup/programstate.h"
+#include "platform/screen.h"
+#include "platform/filesystem.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -4,6 +4,9 @@
 #include "platform/platform.h"
 #include "startup/applicationtitle.h"
 #include "startup/errorreporter.h"
+#include "platform/printer.h"
+#include "platform/screen.h"
+#include "platform/filesystem.h"
 
 #include <QImageReader>
 

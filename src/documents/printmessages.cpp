@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "startup/programstate.h"
+#include "platform/messagebox.h"
 
 namespace gallerion {
 

@@ -3,14 +3,17 @@
 #include "catalogue/entries.h"
 #include "documents/documentprint.h"
 #include "documents/printmessages.h"
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/platform.h"
-#include "platform/printrichtext.h"
-#include "platform/richtextbox.h"
+#include "widgets/printrichtext.h"
+#include "widgets/richtextbox.h"
 #include "platform/twips.h"
 #include "startup/errorreporter.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
+#include "platform/printer.h"
+#include "platform/screen.h"
+#include "platform/filesystem.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

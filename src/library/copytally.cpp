@@ -1,18 +1,13 @@
 #include "library/copytally.h"
 
 #include <algorithm>
-#include <cmath>
+#include <algorithm>
 
 namespace gallerion {
 
 qint64 availableBytes(qint64 freeBytes)
 {
     return std::max<qint64>(freeBytes, 0) / 1024 * 1000;
-}
-
-int gaugeCaption(double fill)
-{
-    return int(std::lround(fill));
 }
 
 CopyTally::CopyTally(qint64 total) : m_total(total), m_remaining(total) {}

@@ -13,9 +13,6 @@ inline constexpr qint64 MovieCopyTotal = 432000000;
 // What the user has, as the copy panel counts it: whole KiB free times 1000.
 qint64 availableBytes(qint64 freeBytes);
 
-// The whole-number caption a gauge shows for its fill.
-int gaugeCaption(double fill);
-
 // The two gauges of a copy. Only full chunks move the whole-copy gauge, so
 // files shorter than a chunk do not; the file gauge ends each file at 100.
 class CopyTally

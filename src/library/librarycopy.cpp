@@ -1,12 +1,15 @@
 #include "library/librarycopy.h"
 
 #include "library/progresspanel.h"
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/platform.h"
 #include "startup/applicationtitle.h"
 #include "startup/contentlists.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
+#include "platform/messagebox.h"
+#include "platform/screen.h"
+#include "platform/filesystem.h"
 
 #include <QPushButton>
 

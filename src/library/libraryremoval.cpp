@@ -5,6 +5,9 @@
 #include "startup/contentlists.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
+#include "platform/messagebox.h"
+#include "platform/screen.h"
+#include "platform/filesystem.h"
 
 #include <QWidget>
 

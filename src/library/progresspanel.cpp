@@ -1,7 +1,7 @@
 #include "library/progresspanel.h"
 
-#include "library/gauge.h"
-#include "platform/designstage.h"
+#include "widgets/gauge.h"
+#include "widgets/designstage.h"
 #include "platform/twips.h"
 
 #include <QLabel>

@@ -6,15 +6,19 @@
 #include "library/librarycopy.h"
 #include "library/screensavermessages.h"
 #include "library/screensaverpanel.h"
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/platform.h"
-#include "platform/spinbutton.h"
+#include "widgets/spinbutton.h"
 #include "platform/xscreensaverconfig.h"
 #include "platform/xscreensaversystem.h"
 #include "startup/errorreporter.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
 #include "startup/screensaversettings.h"
+#include "platform/helpservice.h"
+#include "platform/messagebox.h"
+#include "platform/settingsstore.h"
+#include "platform/filesystem.h"
 
 #include <QDir>
 #include <QFile>

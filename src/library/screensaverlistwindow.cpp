@@ -1,8 +1,8 @@
 #include "library/screensaverlistwindow.h"
 
-#include "library/gauge.h"
-#include "platform/designstage.h"
-#include "platform/photobox.h"
+#include "widgets/gauge.h"
+#include "widgets/designstage.h"
+#include "widgets/photobox.h"
 #include "platform/twips.h"
 #include "startup/applicationtitle.h"
 #include "startup/screensaverlistclose.h"

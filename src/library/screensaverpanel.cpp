@@ -1,7 +1,7 @@
 #include "library/screensaverpanel.h"
 
-#include "platform/designstage.h"
-#include "platform/spinbutton.h"
+#include "widgets/designstage.h"
+#include "widgets/spinbutton.h"
 #include "platform/twips.h"
 
 #include <QLabel>

@@ -3,16 +3,20 @@
 #include "catalogue/contentpaths.h"
 #include "catalogue/entrymodel.h"
 #include "library/copyjob.h"
-#include "library/gauge.h"
+#include "widgets/gauge.h"
 #include "library/screensaverlistwindow.h"
 #include "library/screensavermessages.h"
 #include "platform/clipboard.h"
-#include "platform/photobox.h"
+#include "widgets/photobox.h"
 #include "platform/photodecoder.h"
 #include "platform/platform.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
 #include "startup/screensaverlistclose.h"
+#include "platform/helpservice.h"
+#include "platform/messagebox.h"
+#include "platform/screen.h"
+#include "platform/filesystem.h"
 
 #include <QApplication>
 #include <QImageReader>

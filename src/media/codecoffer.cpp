@@ -6,6 +6,10 @@
 #include "startup/errorreporter.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
+#include "platform/messagebox.h"
+#include "platform/processes.h"
+#include "platform/screen.h"
+#include "platform/filesystem.h"
 
 #include <QWidget>
 

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
+#include "platform/filesystem.h"
 
 #include <QAction>
 #include <memory>

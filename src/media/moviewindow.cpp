@@ -2,13 +2,15 @@
 
 #include "media/codecoffer.h"
 #include "media/filmpositionbar.h"
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "startup/errorreporter.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
+#include "platform/screen.h"
+#include "platform/filesystem.h"
 
 #include <QButtonGroup>
 #include <QPushButton>

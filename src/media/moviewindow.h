@@ -1,7 +1,7 @@
 #pragma once
 
 #include "media/filmtable.h"
-#include "platform/designeddialog.h"
+#include "widgets/designeddialog.h"
 #include "platform/media/multimediadevice.h"
 
 #include <array>

@@ -2,13 +2,14 @@
 
 #include "catalogue/contentpaths.h"
 #include "media/speakerpicture.h"
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "startup/errorreporter.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
+#include "platform/filesystem.h"
 
 #include <QLabel>
 #include <QPushButton>

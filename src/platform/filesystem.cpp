@@ -188,6 +188,23 @@ QString FileSystem::nativePath(const QString &path) const
     return resolveBelow(dir, split.parts, m_names.get());
 }
 
+std::unique_ptr<QIODevice> FileSystem::open(const QString &path) const
+{
+    const QString native = nativePath(path);
+    if (native.isEmpty() || QFileInfo(native).isDir())
+        return nullptr;
+    auto file = std::make_unique<QFile>(native);
+    if (!file->open(QIODevice::ReadOnly))
+        return nullptr;
+    return file;
+}
+
+QString FileSystem::displayPath(const QString &path) const
+{
+    const QString native = nativePath(path);
+    return native.isEmpty() ? path : QDir::toNativeSeparators(native);
+}
+
 QStringList FileSystem::list(const QString &pattern) const
 {
     const qsizetype cut =

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -51,6 +52,10 @@ public:
 
     // Native path for a program path; empty when its drive is absent.
     QString nativePath(const QString &path) const;
+    // Content is read through here, whatever holds it; null when it cannot be opened.
+    std::unique_ptr<QIODevice> open(const QString &path) const;
+    // The file as the user knows it on this system, for messages and panels.
+    QString displayPath(const QString &path) const;
 
     // File names (no directory) matching the wildcard in the last part of the
     // pattern, sorted by name. An absent or unreadable place lists nothing.

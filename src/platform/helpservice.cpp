@@ -3,6 +3,7 @@
 #include "platform/helpwindow.h"
 #include "platform/platform.h"
 #include "platform/trace.h"
+#include "platform/messagebox.h"
 
 #include <QEvent>
 #include <QFileInfo>

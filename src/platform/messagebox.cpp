@@ -1,6 +1,7 @@
 #include "platform/messagebox.h"
 
 #include "platform/trace.h"
+#include "platform/screen.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,4 +1,5 @@
 #include "saver/hostwindow.h"
+#include "platform/screen.h"
 
 #include <QGuiApplication>
 #include <QScreen>

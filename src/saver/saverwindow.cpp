@@ -1,6 +1,6 @@
 #include "saver/saverwindow.h"
 
-#include "platform/photobox.h"
+#include "widgets/photobox.h"
 #include "platform/photoloader.h"
 
 #include <QKeyEvent>

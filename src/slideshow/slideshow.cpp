@@ -3,17 +3,19 @@
 #include "catalogue/delaycycle.h"
 #include "catalogue/entries.h"
 #include "catalogue/entrymodel.h"
-#include "platform/photobox.h"
+#include "widgets/photobox.h"
 #include "platform/photoloader.h"
 #include "platform/platform.h"
 #include "platform/screensaverinhibitor.h"
-#include "platform/spinbutton.h"
+#include "widgets/spinbutton.h"
 #include "slideshow/slidehandback.h"
 #include "slideshow/slideshowwindow.h"
 #include "startup/clipboardcopy.h"
 #include "startup/errorreporter.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
+#include "platform/messagebox.h"
+#include "platform/filesystem.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 
 #include "catalogue/entries.h"
 #include "catalogue/entrymodel.h"
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "slideshow/slidelayout.h"
@@ -11,6 +11,8 @@
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
 #include "startup/screensaverlistclose.h"
+#include "platform/helpservice.h"
+#include "platform/screen.h"
 
 #include <QAction>
 #include <QPointer>

@@ -1,9 +1,9 @@
 #include "slideshow/slideshowwindow.h"
 
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/media/multimediadevice.h"
-#include "platform/photobox.h"
-#include "platform/spinbutton.h"
+#include "widgets/photobox.h"
+#include "widgets/spinbutton.h"
 #include "platform/twips.h"
 #include "slideshow/slideclock.h"
 #include "slideshow/slidelayout.h"

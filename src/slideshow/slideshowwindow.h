@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/designeddialog.h"
+#include "widgets/designeddialog.h"
 
 #include <functional>
 

@@ -1,10 +1,11 @@
 #include "startup/clipboardcopy.h"
 
 #include "platform/clipboard.h"
-#include "platform/photobox.h"
+#include "widgets/photobox.h"
 #include "platform/platform.h"
 #include "startup/applicationtitle.h"
 #include "startup/programstate.h"
+#include "platform/messagebox.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "startup/errorreporter.h"
 #include "startup/programstate.h"
+#include "platform/filesystem.h"
 
 namespace gallerion {
 

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "startup/errormessages.h"
 #include "startup/programstate.h"
+#include "platform/messagebox.h"
 
 namespace gallerion {
 

@@ -1,6 +1,6 @@
 #include "startup/splashwindow.h"
 
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/platform.h"
 #include "startup/applicationtitle.h"
@@ -9,6 +9,10 @@
 #include "startup/errorreporter.h"
 #include "startup/programstate.h"
 #include "startup/splashpicture.h"
+#include "platform/messagebox.h"
+#include "platform/singleinstance.h"
+#include "platform/screen.h"
+#include "platform/filesystem.h"
 
 #include <QGuiApplication>
 #include <QLabel>

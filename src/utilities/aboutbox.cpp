@@ -1,6 +1,6 @@
 #include "utilities/aboutbox.h"
 
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/twips.h"
 #include "startup/applicationtitle.h"
 #include "startup/applicationversion.h"

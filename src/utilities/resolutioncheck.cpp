@@ -4,6 +4,8 @@
 #include "platform/twips.h"
 #include "startup/applicationtitle.h"
 #include "startup/programstate.h"
+#include "platform/messagebox.h"
+#include "platform/screen.h"
 
 namespace gallerion {
 

@@ -2,6 +2,8 @@
 
 #include "platform/platform.h"
 #include "platform/registry.h"
+#include "platform/messagebox.h"
+#include "platform/processes.h"
 
 #include <QFileInfo>
 

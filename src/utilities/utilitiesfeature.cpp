@@ -9,6 +9,10 @@
 #include "utilities/resolutioncheck.h"
 #include "utilities/systeminfo.h"
 #include "utilities/taskbartoggle.h"
+#include "platform/helpservice.h"
+#include "platform/webbrowser.h"
+#include "platform/taskbar.h"
+#include "platform/screen.h"
 
 #include <QAction>
 #include <QPointer>

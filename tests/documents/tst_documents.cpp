@@ -1,9 +1,11 @@
 #include "documents/documenttable.h"
 #include "documents/documentviewer.h"
+#include "platform/filesystem.h"
 #include "platform/platform.h"
-#include "platform/richtextbox.h"
+#include "widgets/richtextbox.h"
 #include "startup/programstate.h"
 #include "support/scriptedmessageboxes.h"
+#include "platform/screen.h"
 
 #include <QApplication>
 #include <QFile>

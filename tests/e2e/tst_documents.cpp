@@ -1,5 +1,5 @@
 #include "documents/documenttable.h"
-#include "platform/richtextbox.h"
+#include "widgets/richtextbox.h"
 #include "startup/programstate.h"
 #include "support/e2e.h"
 

@@ -1,6 +1,7 @@
 #include "startup/programstate.h"
 #include "support/e2e.h"
 #include "support/tracelog.h"
+#include "platform/screen.h"
 
 #include <QAction>
 #include <QApplication>

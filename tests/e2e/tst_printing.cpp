@@ -1,4 +1,4 @@
-#include "platform/richtextbox.h"
+#include "widgets/richtextbox.h"
 #include "startup/programstate.h"
 #include "support/e2e.h"
 #include "support/pdfreader.h"

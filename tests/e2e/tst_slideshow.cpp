@@ -1,4 +1,4 @@
-#include "platform/designstage.h"
+#include "widgets/designstage.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/twips.h"
 #include "startup/programstate.h"

@@ -5,6 +5,8 @@
 #include "support/e2e.h"
 #include "support/tracelog.h"
 #include "utilities/makerinfo.h"
+#include "platform/webbrowser.h"
+#include "platform/screen.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the RTF reader and lays the result out as the
 // viewer would.
-#include "platform/rtf/rtfreader.h"
+#include "rtf/rtfreader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>

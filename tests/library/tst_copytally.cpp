@@ -1,4 +1,5 @@
 #include "library/copytally.h"
+#include "widgets/gauge.h"
 #include "library/librarymessages.h"
 
 #include <QTest>

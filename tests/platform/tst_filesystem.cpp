@@ -32,6 +32,7 @@ private slots:
 
     void partsMatchRegardlessOfCase();
     void caseLookupSeesLaterChanges();
+    void openReadsContentAndRefusesFolders();
     void bothSeparatorsSplitParts();
     void absentDriveListsNothing();
     void wildcardListingIgnoresCase();
@@ -122,6 +123,21 @@ void FileSystemTest::partsMatchRegardlessOfCase()
     QCOMPARE(fs.nativePath(QStringLiteral("E:\\richtext\\BOOKS.RTF")), expected);
     QVERIFY(fs.exists(QStringLiteral("e:\\RICHTEXT\\Books.rtf")));
     QVERIFY(!fs.exists(QStringLiteral("E:\\RichText\\glossary.rtf")));
+}
+
+void FileSystemTest::openReadsContentAndRefusesFolders()
+{
+    touch(root() + QStringLiteral("/disc/richtext/books.rtf"), "{\\rtf1 x}");
+    const FileSystem fs = files();
+    const auto device = fs.open(QStringLiteral("E:\\RICHTEXT\\Books.rtf"));
+    QVERIFY(device);
+    QCOMPARE(device->size(), qint64(9));
+    QCOMPARE(device->readAll(), QByteArray("{\\rtf1 x}"));
+    QVERIFY(!fs.open(QStringLiteral("E:\\richtext")));
+    QVERIFY(!fs.open(QStringLiteral("E:\\richtext\\absent.rtf")));
+    QVERIFY(!fs.open(QStringLiteral("Q:\\richtext\\books.rtf")));
+    QCOMPARE(fs.displayPath(QStringLiteral("E:\\richtext\\books.rtf")),
+             QDir::toNativeSeparators(root() + QStringLiteral("/disc/richtext/books.rtf")));
 }
 
 void FileSystemTest::caseLookupSeesLaterChanges()

@@ -1,7 +1,7 @@
 #include "platform/printer.h"
-#include "platform/printrichtext.h"
-#include "platform/richtextbox.h"
-#include "platform/richtextlayout.h"
+#include "widgets/printrichtext.h"
+#include "widgets/richtextbox.h"
+#include "widgets/richtextlayout.h"
 #include "support/pdfreader.h"
 #include "support/tracelog.h"
 

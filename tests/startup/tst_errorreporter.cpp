@@ -1,3 +1,4 @@
+#include "platform/filesystem.h"
 #include "platform/platform.h"
 #include "startup/errormessages.h"
 #include "startup/errorreporter.h"

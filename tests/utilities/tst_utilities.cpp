@@ -1,3 +1,4 @@
+#include "platform/filesystem.h"
 #include "platform/platform.h"
 #include "platform/taskbar.h"
 #include "support/scriptedmessageboxes.h"
