@@ -2,6 +2,8 @@
 
 #include "platform/trace.h"
 
+#include <QMetaProperty>
+
 namespace gallerion {
 
 ProgramState::ProgramState(QObject *parent) : QObject(parent), m_entries(new EntryModel(this))
@@ -10,6 +12,31 @@ ProgramState::ProgramState(QObject *parent) : QObject(parent), m_entries(new Ent
     connect(m_entries, &EntryModel::photoListChanged, this, &ProgramState::photoListChanged);
     connect(m_entries, &EntryModel::codeChanged, this, &ProgramState::entryCodeChanged);
     connect(m_entries, &EntryModel::photoChanged, this, &ProgramState::photoChanged);
+}
+
+void ProgramState::forwardProperties(QObject *model)
+{
+    const QMetaObject *meta = model->metaObject();
+    const QMetaMethod update = metaObject()->method(metaObject()->indexOfSlot("refreshForwarded()"));
+    for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        copyProperty(model, property);
+        if (property.hasNotifySignal())
+            connect(model, property.notifySignal(), this, update);
+    }
+}
+
+void ProgramState::refreshForwarded()
+{
+    QObject *model = sender();
+    const QMetaObject *meta = model->metaObject();
+    for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i)
+        copyProperty(model, meta->property(i));
+}
+
+void ProgramState::copyProperty(const QObject *model, const QMetaProperty &property)
+{
+    setProperty(property.name(), property.read(model));
 }
 
 QStringList ProgramState::photoList() const

@@ -119,6 +119,11 @@ public:
     bool lastStepForward() const;
     bool lastStepBack() const;
 
+    // A feature's widget-free model owns its variables; they stay readable here under the
+    // same names (a dynamic property each, kept current through the model's NOTIFY signals).
+    // Writes go through the model's operations.
+    void forwardProperties(QObject *model);
+
     // A message or a window is done with: the main window is usable again and
     // the year after the selected one has the keyboard.
     void returnToMainWindow();
@@ -135,7 +140,12 @@ signals:
     void photoChanged();
     void returnedToMainWindow();
 
+private slots:
+    void refreshForwarded();
+
 private:
+    void copyProperty(const QObject *model, const QMetaProperty &property);
+
     EntryModel *m_entries;
     bool m_ending = false;
     int m_exitCode = 0;
