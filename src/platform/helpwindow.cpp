@@ -5,9 +5,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
@@ -37,6 +39,7 @@ HelpWindow::HelpWindow(const QUrl &contents, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
+    m_browser->setAccessibleName(tr("Help page"));
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(false);
     // The pages' own link to their style sheet is not followed by the browser.
@@ -53,6 +56,9 @@ HelpWindow::HelpWindow(const QUrl &contents, QWidget *parent)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(buildToolBar());
     layout->addWidget(m_browser);
+    // Reading help loses nothing, so Esc closes it as the close button does.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     // Over the middle of the window it belongs to, and on the screen.
     const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 800, 600);
@@ -91,6 +97,12 @@ QWidget *HelpWindow::buildToolBar()
     connect(findNext, &QToolButton::clicked, this, &HelpWindow::find);
     m_findResult = new QLabel(bar);
     m_findResult->setObjectName(QStringLiteral("HelpFindResult"));
+    m_findResult->setAccessibleName(tr("Search result"));
+    m_findText->setAccessibleName(tr("Find on this page"));
+    QToolButton *close = toolButton(bar, QStringLiteral("HelpClose"), tr("Close"));
+    close->setToolTip(tr("Close the help (Esc)"));
+    connect(close, &QToolButton::clicked, this, &QWidget::close);
+    bar->setAccessibleName(tr("Help tools"));
 
     row->addWidget(contents);
     row->addWidget(back);
@@ -99,6 +111,8 @@ QWidget *HelpWindow::buildToolBar()
     row->addWidget(m_findText, 1);
     row->addWidget(findNext);
     row->addWidget(m_findResult);
+    row->addSpacing(12);
+    row->addWidget(close);
     return bar;
 }
 

@@ -1,7 +1,7 @@
 #include "platform/messagebox.h"
 
-#include "platform/trace.h"
 #include "platform/screen.h"
+#include "platform/trace.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -138,6 +138,30 @@ void keepLinesWhole(QMessageBox &box)
     label->setMinimumWidth(std::min(needed, limit));
 }
 
+// A screen reader names the box's picture by what it tells: the kind of message.
+QString iconMeaning(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QStringLiteral("Error");
+    case MessageIcon::Question:
+        return QStringLiteral("Question");
+    case MessageIcon::Exclamation:
+        return QStringLiteral("Warning");
+    case MessageIcon::Information:
+        return QStringLiteral("Information");
+    case MessageIcon::None:
+        break;
+    }
+    return {};
+}
+
+void nameIcon(QMessageBox &box, MessageIcon icon)
+{
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
+        label->setAccessibleName(iconMeaning(icon));
+}
+
 } // namespace
 
 int DialogMessageBoxes::ask(const MessageRequest &request)
@@ -147,6 +171,7 @@ int DialogMessageBoxes::ask(const MessageRequest &request)
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setWindowModality(Qt::ApplicationModal);
     keepLinesWhole(box);
+    nameIcon(box, request.icon);
     if (request.modality == MessageModality::System)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     const int answer = answerCode(box.exec(), request.buttons);

@@ -1,10 +1,10 @@
 #include "utilities/aboutbox.h"
 
-#include "widgets/designstage.h"
 #include "platform/twips.h"
 #include "startup/applicationtitle.h"
 #include "startup/applicationversion.h"
 #include "utilities/makerinfo.h"
+#include "widgets/designstage.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +22,7 @@ AboutBox::AboutBox(double scale, QWidget *parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About ") + applicationTitle());
     stage()->setAutoFillBackground(true);
+    stage()->setAccessibleName(windowTitle());
     QPalette palette = stage()->palette();
     palette.setColor(QPalette::Window, QColor(0xd4, 0xd0, 0xc8));
     stage()->setPalette(palette);
@@ -49,6 +50,7 @@ AboutBox::AboutBox(double scale, QWidget *parent)
     SSCommand1 = new QPushButton(QStringLiteral("OK"), stage());
     SSCommand1->setObjectName(QStringLiteral("SSCommand1"));
     SSCommand1->setDefault(true);
+    SSCommand1->setToolTip(QStringLiteral("Close this window (Esc)"));
     stage()->place(SSCommand1, twipsRect(2400, 3660, 1200, 450));
     connect(SSCommand1, &QPushButton::clicked, this, &QDialog::accept);
 }

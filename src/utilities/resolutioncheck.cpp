@@ -1,17 +1,21 @@
 #include "utilities/resolutioncheck.h"
 
+#include "platform/messagebox.h"
 #include "platform/platform.h"
+#include "platform/screen.h"
 #include "platform/twips.h"
 #include "startup/applicationtitle.h"
 #include "startup/programstate.h"
-#include "platform/messagebox.h"
-#include "platform/screen.h"
+
+#include <array>
+#include <utility>
 
 namespace gallerion {
 
 namespace {
 
 const QString Crlf = QStringLiteral("\r\n");
+constexpr QSize Smallest(800, 600);
 
 // Numbers are written as the original program wrote them: a blank where the
 // sign of a negative number would stand.
@@ -20,61 +24,96 @@ QString signedNumber(int value)
     return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
 }
 
-QString resolutionAdvice(int width, int height)
+QString currentResolution(const QSize &pixels)
 {
-    const QStringList lines{
-        QStringLiteral("Your current screen resolution is set at ") + signedNumber(width) +
-            QStringLiteral(" by") + signedNumber(height) + QStringLiteral(" pixles."),
-        QString(),
-        QStringLiteral("The optimum setting for the Zarvick Gallerion is 800 by 600 pixels."),
-        QString(),
-        QStringLiteral(
-            "Also, The Zarvick Gallerion requires that the Small Fonts display setting is "
-            "selected."),
-        QString(),
-        QStringLiteral(
-            "To change your resolution and font size settings perform the following steps:"),
-        QStringLiteral(
-            "    1)  Click the right mouse button while the cursor is on the Windows desktop."),
-        QStringLiteral(
-            "    2)  Select the Properties option from the window that will be displayed."),
-        QStringLiteral("    3)  Select the Settings tab."),
-        QStringLiteral("    4)  Adjust the Screen area Slide control to 800x600."),
-        QStringLiteral(
-            "    5)  You may also want to set the Colors to the highest level allowed by your"),
-        QStringLiteral("         graphics card."),
-        QStringLiteral("    6)  To change the font size setting:"),
-        QStringLiteral(
-            "          Click the Advanced button on the bottom right of the above window."),
-        QStringLiteral("          Select Small Fonts from the font size drop-down list box."),
-        QString(),
-        QStringLiteral(
-            "You may now have to re-start your computer for the new settings to take affect."),
-    };
-    return lines.join(Crlf) + Crlf;
+    return QStringLiteral("Your current screen resolution is set at ") +
+           signedNumber(pixels.width()) + QStringLiteral(" by") + signedNumber(pixels.height()) +
+           QStringLiteral(" pixels.");
+}
+
+MessageRequest designedScreenMessage()
+{
+    MessageRequest request;
+    request.text = QStringLiteral("Your current screen resolution is set at 800x600.") + Crlf +
+                   Crlf + QStringLiteral("This is the optimum setting for the Zarvick Gallerion!");
+    return request;
+}
+
+MessageRequest largeEnoughMessage(const QSize &pixels)
+{
+    MessageRequest request;
+    request.icon = MessageIcon::Information;
+    request.text = QStringList{currentResolution(pixels), QString(),
+                               QStringLiteral("This is large enough for the Zarvick Gallerion, "
+                                              "which needs at least 800 by 600 pixels."),
+                               QStringLiteral("Its windows grow to fit a larger screen.")}
+                       .join(Crlf);
+    return request;
+}
+
+MessageRequest tooSmallMessage(const QSize &pixels, const QString &displaySettings)
+{
+    MessageRequest request;
+    request.icon = MessageIcon::Exclamation;
+    request.text =
+        QStringList{currentResolution(pixels),
+                    QString(),
+                    QStringLiteral("The Zarvick Gallerion needs at least 800 by 600 pixels; on "
+                                   "this screen parts of its windows cannot be seen."),
+                    QString(),
+                    QStringLiteral("To change the resolution, open ") + displaySettings +
+                        QStringLiteral(" and choose a resolution of at least 800 x 600."),
+                    QStringLiteral("The new setting takes effect when you apply it.")}
+            .join(Crlf);
+    return request;
 }
 
 } // namespace
 
-MessageRequest resolutionMessage(const QSize &screenTwips)
+QString displaySettingsName(const QByteArray &currentDesktop)
 {
-    MessageRequest request;
-    request.title = applicationTitle();
-    if (screenTwips == QSize(pixelsToTwips(800), pixelsToTwips(600))) {
-        request.text = QStringLiteral("Your current screen resolution is set at 800x600.") + Crlf +
-                       Crlf +
-                       QStringLiteral("This is the optimum setting for the Zarvick Gallerion!");
-        return request;
+    static constexpr std::array<std::pair<const char *, const char *>, 9> Known{{
+        {"gnome", "Settings, Displays"},
+        {"unity", "Settings, Displays"},
+        {"budgie", "Settings, Displays"},
+        {"kde", "System Settings, Display and Monitor"},
+        {"xfce", "Settings Manager, Display"},
+        {"x-cinnamon", "System Settings, Display"},
+        {"mate", "Control Center, Displays"},
+        {"lxqt", "LXQt Configuration Center, Monitor settings"},
+        {"lxde", "Preferences, Monitor Settings"},
+    }};
+    for (const QByteArray &name : currentDesktop.toLower().split(':')) {
+        for (const auto &[desktop, settings] : Known) {
+            if (name == desktop)
+                return QLatin1String(settings);
+        }
     }
-    request.icon = MessageIcon::Exclamation;
-    request.text =
-        resolutionAdvice(twipsToPixels(screenTwips.width()), twipsToPixels(screenTwips.height()));
+#ifdef Q_OS_WIN
+    return QStringLiteral("Settings, System, Display");
+#else
+    return QStringLiteral("your desktop's display settings");
+#endif
+}
+
+MessageRequest resolutionMessage(const QSize &screenTwips, const QString &displaySettings)
+{
+    const QSize pixels(twipsToPixels(screenTwips.width()), twipsToPixels(screenTwips.height()));
+    MessageRequest request;
+    if (pixels == Smallest)
+        request = designedScreenMessage();
+    else if (pixels.width() >= Smallest.width() && pixels.height() >= Smallest.height())
+        request = largeEnoughMessage(pixels);
+    else
+        request = tooSmallMessage(pixels, displaySettings);
+    request.title = applicationTitle();
     return request;
 }
 
 void checkResolution(ProgramState &state, Platform &platform)
 {
-    const MessageRequest request = resolutionMessage(platform.screen().twips());
+    const MessageRequest request = resolutionMessage(
+        platform.screen().twips(), displaySettingsName(qgetenv("XDG_CURRENT_DESKTOP")));
     state.ErrorText = request.text;
     platform.messages().ask(request);
 }

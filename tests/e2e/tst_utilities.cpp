@@ -1,13 +1,14 @@
 #include "platform/helpwindow.h"
 #include "platform/platform.h"
+#include "platform/screen.h"
+#include "platform/webbrowser.h"
 #include "startup/applicationversion.h"
 #include "startup/programstate.h"
 #include "support/e2e.h"
 #include "support/tracelog.h"
 #include "utilities/makerinfo.h"
-#include "platform/webbrowser.h"
-#include "platform/screen.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -68,6 +69,7 @@ private slots:
     void aboutBoxShowsTheMakerAndTheVersions();
     void helpOpensOnItsContentsAndClosesWithTheSlideShow();
     void missingHelpIsReported();
+    void helpAndAboutCloseWithEscOrTheirCloseControl();
 };
 
 void UtilitiesTest::menuEntriesCheckTheScreenAndOpenTheMakersPages()
@@ -112,7 +114,7 @@ void UtilitiesTest::menuEntriesCheckTheScreenAndOpenTheMakersPages()
     const QString site = QStringLiteral("https://") + makerHost();
     QCOMPARE(urls, (QStringList{site + "/", site + "/register.htm"}));
     QVERIFY(text.startsWith(
-        QStringLiteral("Your current screen resolution is set at  1024 by 768 pixles.\r\n")));
+        QStringLiteral("Your current screen resolution is set at  1024 by 768 pixels.\r\n")));
     QCOMPARE(title, QStringLiteral("The Zarvick Gallerion 2001"));
     QCOMPARE(wrapped, QStringList());
 }
@@ -242,6 +244,46 @@ void UtilitiesTest::missingHelpIsReported()
     });
     QVERIFY(shownHelpWindows().isEmpty());
     QVERIFY(boxes.texts().value(0).startsWith(QStringLiteral("The help pages cannot be found.")));
+}
+
+void UtilitiesTest::helpAndAboutCloseWithEscOrTheirCloseControl()
+{
+    DiscFixture fixture;
+    QVERIFY(QFile::link(QStringLiteral(GALLERION_BINARY_DIR "/src/help"),
+                        fixture.programDir() + QStringLiteral("/help")));
+    QList<bool> closeShown;
+    QList<int> helpAfter;
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.then([&] {
+            trigger("mnuContents");
+            HelpWindow *help = shownHelpWindows().value(0);
+            closeShown << help->findChild<QWidget *>(QStringLiteral("HelpClose"))->isVisible();
+            QTest::keyClick(help->findChild<QWidget *>(QStringLiteral("HelpFindText")),
+                            Qt::Key_Escape);
+        });
+        script.then([&] {
+            helpAfter << int(shownHelpWindows().size());
+            trigger("mnuContents");
+            shownHelpWindows()
+                .value(0)
+                ->findChild<QAbstractButton *>(QStringLiteral("HelpClose"))
+                ->click();
+        });
+        script.then([&] { helpAfter << int(shownHelpWindows().size()); });
+        script.thenStart([] { trigger("mnuAbout"); });
+        script.then([] { return windowShown(QStringLiteral("frmAbout")); },
+                    [&] {
+                        QWidget *about = topLevel(QStringLiteral("frmAbout"));
+                        closeShown << controlOf<QPushButton>(QStringLiteral("frmAbout"),
+                                                             QStringLiteral("SSCommand1"))
+                                          ->isVisible();
+                        QTest::keyClick(about->focusWidget() ? about->focusWidget() : about,
+                                        Qt::Key_Escape);
+                    });
+        script.then([] { return !windowShown(QStringLiteral("frmAbout")); }, [] {});
+    });
+    QCOMPARE(closeShown, (QList<bool>{true, true}));
+    QCOMPARE(helpAfter, (QList<int>{0, 0}));
 }
 
 QTEST_MAIN(UtilitiesTest)

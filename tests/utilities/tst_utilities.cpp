@@ -13,39 +13,6 @@
 
 using namespace gallerion;
 
-namespace {
-
-const QString Crlf = QStringLiteral("\r\n");
-
-QString adviceFor(const QString &firstLine)
-{
-    return QStringList{
-               firstLine,
-               QString(),
-               "The optimum setting for the Zarvick Gallerion is 800 by 600 pixels.",
-               QString(),
-               "Also, The Zarvick Gallerion requires that the Small Fonts display setting is "
-               "selected.",
-               QString(),
-               "To change your resolution and font size settings perform the following steps:",
-               "    1)  Click the right mouse button while the cursor is on the Windows desktop.",
-               "    2)  Select the Properties option from the window that will be displayed.",
-               "    3)  Select the Settings tab.",
-               "    4)  Adjust the Screen area Slide control to 800x600.",
-               "    5)  You may also want to set the Colors to the highest level allowed by your",
-               "         graphics card.",
-               "    6)  To change the font size setting:",
-               "          Click the Advanced button on the bottom right of the above window.",
-               "          Select Small Fonts from the font size drop-down list box.",
-               QString(),
-               "You may now have to re-start your computer for the new settings to take affect.",
-           }
-               .join(Crlf) +
-           Crlf;
-}
-
-} // namespace
-
 class UtilitiesTest : public QObject
 {
     Q_OBJECT
@@ -62,30 +29,43 @@ private slots:
 void UtilitiesTest::resolutionMessage_data()
 {
     QTest::addColumn<QSize>("pixels");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("desktop");
     QTest::addColumn<int>("icon");
-    QTest::newRow("800 x 600") << QSize(800, 600)
-                               << QStringLiteral(
-                                      "Your current screen resolution is set at 800x600.\r\n\r\n"
-                                      "This is the optimum setting for the Zarvick Gallerion!")
-                               << int(MessageIcon::None);
-    QTest::newRow("1024 x 768") << QSize(1024, 768)
-                                << adviceFor("Your current screen resolution is set at  1024 by "
-                                             "768 pixles.")
-                                << int(MessageIcon::Exclamation);
-    QTest::newRow("640 x 480") << QSize(640, 480)
-                               << adviceFor("Your current screen resolution is set at  640 by 480 "
-                                            "pixles.")
-                               << int(MessageIcon::Exclamation);
+    QTest::addColumn<QStringList>("says");
+    QTest::newRow("designed screen")
+        << QSize(800, 600) << "GNOME" << int(MessageIcon::None)
+        << QStringList{"Your current screen resolution is set at 800x600.\r\n\r\n"
+                       "This is the optimum setting for the Zarvick Gallerion!"};
+    QTest::newRow("wide screen") << QSize(1920, 1080) << "GNOME" << int(MessageIcon::Information)
+                                 << QStringList{"set at  1920 by 1080 pixels.", "large enough"};
+    QTest::newRow("taller only") << QSize(800, 1280) << "" << int(MessageIcon::Information)
+                                 << QStringList{"large enough"};
+    QTest::newRow("too small, GNOME")
+        << QSize(640, 480) << "ubuntu:GNOME" << int(MessageIcon::Exclamation)
+        << QStringList{"set at  640 by 480 pixels.", "open Settings, Displays",
+                       "at least 800 x 600"};
+    QTest::newRow("too narrow, KDE") << QSize(799, 600) << "KDE" << int(MessageIcon::Exclamation)
+                                     << QStringList{"open System Settings, Display and Monitor"};
+    QTest::newRow("too low, unknown desktop")
+        << QSize(1024, 599) << "sway" << int(MessageIcon::Exclamation)
+        << QStringList{"open your desktop's display settings"};
 }
 
+// The windows scale to any screen of at least the designed size, so only a smaller one
+// gets advice, and that advice names this desktop, not another system's.
 void UtilitiesTest::resolutionMessage()
 {
     QFETCH(QSize, pixels);
-    QFETCH(QString, text);
+    QFETCH(QString, desktop);
     QFETCH(int, icon);
-    const MessageRequest request = gallerion::resolutionMessage(pixels * 15);
-    QCOMPARE(request.text, text);
+    QFETCH(QStringList, says);
+    const MessageRequest request =
+        gallerion::resolutionMessage(pixels * 15, displaySettingsName(desktop.toLatin1()));
+    for (const QString &part : says)
+        QVERIFY2(request.text.contains(part), qPrintable(request.text));
+    for (const char *wrong :
+         {"pixles", "take affect", "Windows desktop", "Small Fonts", "re-start your computer"})
+        QVERIFY2(!request.text.contains(QLatin1String(wrong)), wrong);
     QCOMPARE(int(request.icon), icon);
     QCOMPARE(request.title, QStringLiteral("The Zarvick Gallerion 2001"));
     QCOMPARE(int(request.buttons), int(MessageButtons::Ok));
