@@ -2,20 +2,27 @@
 
 #include "browser/mainwindow.h"
 #include "browser/mainwindowlayout.h"
+#include "browser/photoview.h"
 #include "documents/documentsfeature.h"
 #include "library/libraryfeature.h"
 #include "library/screensaverfeature.h"
 #include "media/mediafeature.h"
+#include "platform/displaycheck.h"
+#include "platform/filesystem.h"
+#include "platform/painttrace.h"
+#include "platform/photoloader.h"
 #include "platform/platform.h"
+#include "platform/screen.h"
+#include "platform/terminationsignals.h"
+#include "platform/trace.h"
 #include "slideshow/slideshowfeature.h"
 #include "startup/applicationversion.h"
 #include "startup/programstate.h"
 #include "startup/splashwindow.h"
 #include "utilities/utilitiesfeature.h"
-#include "platform/screen.h"
-#include "platform/filesystem.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEventLoop>
 
 #include <cstdio>
@@ -71,6 +78,67 @@ struct Session
     std::unique_ptr<MainWindow> mainWindow;
 };
 
+// Made while the start-up window waits; the hand-over then only shows it.
+void prepareMainWindow(Session &session, ProgramState &state, Platform &platform)
+{
+    if (session.mainWindow)
+        return;
+    session.mainWindow = std::make_unique<MainWindow>(state, platform);
+    installFeatures(*session.mainWindow, state, platform);
+    if (platform.screen().pixels() != QSize(800, 600)) {
+        MainWindowLayout layout = MainWindowLayout::designed();
+        layout.compact();
+        session.mainWindow->applyLayout(layout);
+    }
+}
+
+// The first year's first photo is what the user most likely sees first: it is decoded
+// while the window is drawn.
+void showMainWindow(Session &session, ProgramState &state, Platform &platform)
+{
+    MainWindow &window = *session.mainWindow;
+    QObject::connect(&window, &MainWindow::loaded, session.splash.get(), &QWidget::close);
+    FirstPaintTrace::watch(&window);
+    window.load();
+    const QString first = state.photoList().value(0);
+    if (first.isEmpty())
+        return;
+    const QString path = platform.files().nativePath(first);
+    QObject::connect(&window.photoLoader(), &PhotoLoader::preloaded, &window,
+                     [path](const QString &ready) {
+                         if (ready == path)
+                             trace::write({{QStringLiteral("kind"), QStringLiteral("photo")},
+                                           {QStringLiteral("event"), QStringLiteral("ready")},
+                                           {QStringLiteral("path"), ready}});
+                     });
+    window.controls().Image4->preload({path});
+}
+
+// A request from the system to end is a close by the user: the main window keeps its
+// placement, and a box or window waiting for an answer is given up.
+void endOnRequest(Session &session, ProgramState &state)
+{
+    // A main window made ahead but not yet shown has no placement to keep.
+    if (session.mainWindow && session.mainWindow->isVisible())
+        session.mainWindow->close();
+    state.requestEnd();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<QDialog *>(window); dialog && dialog->isVisible())
+            dialog->done(QDialog::Rejected);
+    }
+}
+
+// Without a display Qt's window plugin would end the process; the user learns why instead.
+bool displayReachable()
+{
+    const QString reason = missingDisplayReason(DisplayEnvironment::fromProcess());
+    if (reason.isEmpty())
+        return true;
+    std::fputs(qPrintable(QStringLiteral("zarvick-gallerion: ") + reason + QLatin1Char('\n')),
+               stderr);
+    return false;
+}
+
 } // namespace
 
 int run(int argc, char **argv)
@@ -80,6 +148,8 @@ int run(int argc, char **argv)
         return 0;
     }
     std::unique_ptr<QApplication> ownApplication;
+    if (!QApplication::instance() && !displayReachable())
+        return 1;
     if (!QApplication::instance())
         ownApplication = std::make_unique<QApplication>(argc, argv);
     QApplication *app = qApp;
@@ -95,18 +165,15 @@ int run(int argc, char **argv)
                      Qt::QueuedConnection);
 
     Session session;
+    auto *termination = new TerminationSignals(state);
+    QObject::connect(termination, &TerminationSignals::terminationRequested, state,
+                     [&session, state] { endOnRequest(session, *state); });
     session.splash = std::make_unique<SplashWindow>(*state, *platform);
+    session.splash->setPreparation(
+        [&session, state, platform] { prepareMainWindow(session, *state, *platform); });
     session.splash->setHandOver([&session, state, platform] {
-        session.mainWindow = std::make_unique<MainWindow>(*state, *platform);
-        installFeatures(*session.mainWindow, *state, *platform);
-        if (platform->screen().pixels() != QSize(800, 600)) {
-            MainWindowLayout layout = MainWindowLayout::designed();
-            layout.compact();
-            session.mainWindow->applyLayout(layout);
-        }
-        QObject::connect(session.mainWindow.get(), &MainWindow::loaded, session.splash.get(),
-                         &QWidget::close);
-        session.mainWindow->load();
+        prepareMainWindow(session, *state, *platform);
+        showMainWindow(session, *state, *platform);
     });
     session.splash->load(argumentText(argc, argv));
     if (!state->isEnding())

@@ -1,19 +1,21 @@
 #include "startup/splashwindow.h"
 
-#include "widgets/designstage.h"
+#include "platform/filesystem.h"
 #include "platform/media/multimediadevice.h"
+#include "platform/messagebox.h"
+#include "platform/painttrace.h"
 #include "platform/platform.h"
+#include "platform/screen.h"
+#include "platform/singleinstance.h"
 #include "startup/applicationtitle.h"
 #include "startup/contentlists.h"
 #include "startup/contentsearch.h"
 #include "startup/errorreporter.h"
 #include "startup/programstate.h"
 #include "startup/splashpicture.h"
-#include "platform/messagebox.h"
-#include "platform/singleinstance.h"
-#include "platform/screen.h"
-#include "platform/filesystem.h"
+#include "widgets/designstage.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -27,6 +29,7 @@ namespace {
 const QSize PictureSize(480, 300);
 constexpr int PanelHeight = 24;
 constexpr int HandOverDelayMs = 5000;
+constexpr int FirstPaintWaitMs = 300;
 // The main window is designed for a screen of this size.
 const QSize DesignedScreen(800, 600);
 } // namespace
@@ -52,9 +55,11 @@ void SplashWindow::buildControls()
     const double scale = screen.scalingEnabled() ? fitScale(DesignedScreen, screen.pixels()) : 1.0;
     auto *stage =
         new DesignStage(QSize(PictureSize.width(), PictureSize.height() + PanelHeight), this);
+    stage->setAccessibleName(QStringLiteral("Start-up"));
     m_picture = new QLabel(stage);
     m_picture->setObjectName(QStringLiteral("Picture3"));
     m_picture->setScaledContents(true);
+    m_picture->setAccessibleName(QStringLiteral("The Zarvick Gallerion 2001"));
     stage->place(m_picture, QRect(QPoint(0, 0), PictureSize));
     m_panel = new QLabel(QStringLiteral("Loading the Zarvick Gallerion ..."), stage);
     m_panel->setObjectName(QStringLiteral("SSPanel1"));
@@ -77,11 +82,32 @@ void SplashWindow::buildControls()
 
 void SplashWindow::load(const QString &commandText)
 {
+    m_commandText = commandText;
+    FirstPaintTrace::watch(this);
     show();
+    // A window that is never drawn (minimised at once) must not hold up the start.
+    QTimer::singleShot(FirstPaintWaitMs, this, &SplashWindow::startUp);
+}
+
+// The start-up work runs after the first picture is on the screen, which it would
+// otherwise keep black.
+bool SplashWindow::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::Paint && !m_started)
+        QTimer::singleShot(0, this, &SplashWindow::startUp);
+    return handled;
+}
+
+void SplashWindow::startUp()
+{
+    if (m_started || m_state.isEnding())
+        return;
+    m_started = true;
     if (!refuseSecondInstance())
         return;
     m_platform.screen().setBusy(true);
-    if (commandText == QLatin1String("HWI")) {
+    if (m_commandText == QLatin1String("HWI")) {
         m_state.LocalContentMode = true;
         m_state.PhotoRoot = m_state.ProgramDir;
         m_state.DiscRoot = m_state.ProgramDir;
@@ -92,6 +118,11 @@ void SplashWindow::load(const QString &commandText)
     m_timer->start(HandOverDelayMs);
     m_state.FirstClickPending = true;
     buildPhotoList();
+    if (m_prepare)
+        QTimer::singleShot(0, this, [this] {
+            if (!m_state.isEnding())
+                m_prepare();
+        });
 }
 
 bool SplashWindow::refuseSecondInstance()

@@ -22,14 +22,22 @@ class SplashWindow : public QWidget
 public:
     SplashWindow(ProgramState &state, Platform &platform, QWidget *parent = nullptr);
 
+    // Called once the photo list is built, while this window waits: the main window is made
+    // then, so that the hand-over only has to show it.
+    void setPreparation(std::function<void()> prepare) { m_prepare = std::move(prepare); }
     // Called when Timer1 fires; it loads the main window, which closes this one.
     void setHandOver(std::function<void()> handOver) { m_handOver = std::move(handOver); }
 
-    // The start-up sequence; the program may have ended when it returns.
+    // Shows this window and runs the start-up sequence once it is drawn; the program may
+    // end during that sequence.
     void load(const QString &commandText);
+
+protected:
+    bool event(QEvent *event) override;
 
 private:
     void buildControls();
+    void startUp();
     bool refuseSecondInstance();
     bool locateContent();
     void playStartupSound();
@@ -38,7 +46,10 @@ private:
 
     ProgramState &m_state;
     Platform &m_platform;
+    std::function<void()> m_prepare;
     std::function<void()> m_handOver;
+    QString m_commandText;
+    bool m_started = false;
     QLabel *m_picture = nullptr;
     QLabel *m_panel = nullptr;
     MultimediaDevice *m_device = nullptr;

@@ -4,11 +4,15 @@
 #include "support/tracelog.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
+
+#include <csignal>
 
 using namespace gallerion;
 using namespace gallerion::test;
@@ -35,6 +39,9 @@ private slots:
     void secondInstanceIsRefused();
     void missingStartupSoundIsSilent();
     void startupSoundAndPhotoList();
+    void terminationSignalClosesLikeTheUser_data();
+    void terminationSignalClosesLikeTheUser();
+    void noDisplayIsReportedWithoutAbort();
 };
 
 void StartupTest::discOnSecondDriveAfterEmptyOne()
@@ -198,6 +205,69 @@ void StartupTest::startupSoundAndPhotoList()
     QVERIFY(photoCount > 200);
     QCOMPARE(firstPhoto, QStringLiteral("E:\\zarvicks\\64AAAA01.JPG"));
     QVERIFY(firstClickPending);
+}
+
+void StartupTest::terminationSignalClosesLikeTheUser_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<bool>("boxOpen");
+    QTest::newRow("SIGTERM") << SIGTERM << false;
+    QTest::newRow("SIGINT") << SIGINT << false;
+    QTest::newRow("SIGTERM while a box waits") << SIGTERM << true;
+}
+
+void StartupTest::terminationSignalClosesLikeTheUser()
+{
+    QFETCH(int, signalNumber);
+    QFETCH(bool, boxOpen);
+    DiscFixture fixture;
+    fixture.useDisc();
+    TraceLog trace;
+    Script script;
+    script.then(shortenSplash).then(mainWindowShown, [] { mainWindow()->move(30, 45); });
+    if (boxOpen)
+        script.thenStart([] { menuEntry(QStringLiteral("mnuCheckResolution"))->trigger(); })
+            .then([] { return openBox() != nullptr; }, [] {});
+    script.then([signalNumber] { std::raise(signalNumber); });
+    struct sigaction before = {};
+    sigaction(signalNumber, nullptr, &before);
+    // Should the signal be lost, the run still ends, with a code the test refuses.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (ProgramState *state = programState())
+            state->requestEnd(99);
+    });
+    guard.start(60000);
+    QCOMPARE(runScript(script), 0);
+    QVERIFY(!topLevel(QStringLiteral("Form1")));
+    QStringList saved;
+    for (const QJsonObject &line : trace.lines(QStringLiteral("settings"))) {
+        if (line.value(QStringLiteral("action")).toString() == QLatin1String("write"))
+            saved << line.value(QStringLiteral("key")).toString();
+    }
+    QVERIFY2(saved.contains(QStringLiteral("MainLeft")), qPrintable(saved.join(' ')));
+    QVERIFY(saved.contains(QStringLiteral("MainTop")));
+    QCOMPARE(trace.lines(QStringLiteral("exit")).size(), 1);
+    // The system's handling is back once the run is over.
+    struct sigaction after = {};
+    sigaction(signalNumber, nullptr, &after);
+    QVERIFY(after.sa_handler == before.sa_handler);
+}
+
+void StartupTest::noDisplayIsReportedWithoutAbort()
+{
+    QProcess viewer;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    viewer.setProcessEnvironment(environment);
+    viewer.start(QStringLiteral(GALLERION_BINARY_DIR "/src/zarvick-gallerion"));
+    QVERIFY(viewer.waitForFinished(30000));
+    QCOMPARE(viewer.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(viewer.exitCode(), 1);
+    QVERIFY(QString::fromLocal8Bit(viewer.readAllStandardError())
+                .contains(QStringLiteral("no display was found")));
 }
 
 QTEST_MAIN(StartupTest)

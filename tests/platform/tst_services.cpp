@@ -1,11 +1,18 @@
+#include "platform/displaycheck.h"
 #include "platform/messagebox.h"
+#include "platform/processes.h"
 #include "platform/screen.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
+#include "platform/terminationsignals.h"
 #include "support/scriptedmessageboxes.h"
 #include "support/tracelog.h"
 
+#include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <csignal>
 
 using namespace gallerion;
 
@@ -24,6 +31,11 @@ private slots:
     void screenSizeOverride();
     void busyPointerNeedsOneRestore();
     void secondLockIsRefusedUntilReleased();
+    void processRunReportsHowItEnded_data();
+    void processRunReportsHowItEnded();
+    void missingDisplayIsNamed_data();
+    void missingDisplayIsNamed();
+    void terminationSignalArrivesAsSignalUntilReleased();
 };
 
 void ServicesTest::settingsRoundTripWithDefaults()
@@ -140,6 +152,103 @@ void ServicesTest::secondLockIsRefusedUntilReleased()
     QVERIFY(!second.acquire());
     first.reset();
     QVERIFY(second.acquire());
+}
+
+void ServicesTest::processRunReportsHowItEnded_data()
+{
+    using Outcome = ProcessRun::Outcome;
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("success") << "sh" << QStringList{"-c", "exit 0"} << Outcome::Finished << 0;
+    QTest::newRow("exit code kept")
+        << "sh" << QStringList{"-c", "exit 3"} << Outcome::Finished << 3;
+    QTest::newRow("killed by a signal")
+        << "sh" << QStringList{"-c", "kill -9 $$"} << Outcome::Crashed << -1;
+    QTest::newRow("no such program")
+        << "/nonexistent/program" << QStringList() << Outcome::FailedToStart << -1;
+    QTest::newRow("past the limit") << "sleep" << QStringList{"30"} << Outcome::TimedOut << -1;
+}
+
+void ServicesTest::processRunReportsHowItEnded()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(ProcessRun::Outcome, outcome);
+    QFETCH(int, exitCode);
+    test::TraceLog trace;
+    QObject owner;
+    ProcessRun *run =
+        ProcessRunner().prepare(program, arguments, std::chrono::milliseconds(300), &owner);
+    QSignalSpy ended(run, &ProcessRun::ended);
+    QElapsedTimer clock;
+    clock.start();
+    run->start();
+    QVERIFY(ended.count() == 1 || ended.wait(10000));
+    // The loop went on while the program ran: a killed run ends soon after its limit.
+    QVERIFY(clock.elapsed() < 5000);
+    QTest::qWait(50);
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(ended.first().at(0).value<ProcessRun::Outcome>(), outcome);
+    if (outcome != ProcessRun::Outcome::Crashed)
+        QCOMPARE(ended.first().at(1).toInt(), exitCode);
+    QVERIFY(!run->isRunning());
+    QCOMPARE(trace.lines(QStringLiteral("process")).value(0).value("program").toString(), program);
+}
+
+void ServicesTest::missingDisplayIsNamed_data()
+{
+    QTest::addColumn<QByteArray>("platform");
+    QTest::addColumn<QByteArray>("x11");
+    QTest::addColumn<QByteArray>("wayland");
+    QTest::addColumn<bool>("missing");
+    QTest::newRow("X display") << QByteArray() << QByteArray(":0") << QByteArray() << false;
+    QTest::newRow("Wayland only") << QByteArray() << QByteArray() << QByteArray("wayland-0")
+                                  << false;
+    QTest::newRow("nothing") << QByteArray() << QByteArray() << QByteArray() << true;
+    QTest::newRow("xcb asked, Wayland there")
+        << QByteArray("xcb") << QByteArray() << QByteArray("wayland-0") << true;
+    QTest::newRow("wayland asked, X there")
+        << QByteArray("wayland") << QByteArray(":0") << QByteArray() << true;
+    QTest::newRow("fallback list")
+        << QByteArray("wayland;xcb") << QByteArray(":1") << QByteArray() << false;
+    QTest::newRow("offscreen") << QByteArray("offscreen") << QByteArray() << QByteArray() << false;
+    QTest::newRow("plugin options")
+        << QByteArray("xcb:nomitshm") << QByteArray() << QByteArray() << true;
+}
+
+void ServicesTest::missingDisplayIsNamed()
+{
+    QFETCH(QByteArray, platform);
+    QFETCH(QByteArray, x11);
+    QFETCH(QByteArray, wayland);
+    QFETCH(bool, missing);
+    const QString reason = missingDisplayReason({platform, x11, wayland});
+    QCOMPARE(!reason.isEmpty(), missing);
+    if (missing)
+        QVERIFY(reason.contains(QStringLiteral("display")));
+}
+
+void ServicesTest::terminationSignalArrivesAsSignalUntilReleased()
+{
+    struct sigaction before = {};
+    sigaction(SIGTERM, nullptr, &before);
+    {
+        TerminationSignals termination(nullptr);
+        QSignalSpy requested(&termination, &TerminationSignals::terminationRequested);
+        std::raise(SIGTERM);
+        std::raise(SIGINT);
+        QVERIFY(requested.wait(5000));
+        QTest::qWait(50);
+        // Both arrive in one read: one request, naming the last.
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(requested.first().at(0).toInt(), SIGINT);
+    }
+    struct sigaction after = {};
+    sigaction(SIGTERM, nullptr, &after);
+    QCOMPARE(reinterpret_cast<void *>(after.sa_handler),
+             reinterpret_cast<void *>(before.sa_handler));
 }
 
 QTEST_MAIN(ServicesTest)
