@@ -9,7 +9,7 @@
 #include "media/mediafeature.h"
 #include "platform/displaycheck.h"
 #include "platform/filesystem.h"
-#include "platform/painttrace.h"
+#include "platform/firstpaint.h"
 #include "platform/photoloader.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
@@ -98,7 +98,7 @@ void showMainWindow(Session &session, ProgramState &state, Platform &platform)
 {
     MainWindow &window = *session.mainWindow;
     QObject::connect(&window, &MainWindow::loaded, session.splash.get(), &QWidget::close);
-    FirstPaintTrace::watch(&window);
+    FirstPaintWatch::watch(&window);
     window.load();
     const QString first = state.photoList().value(0);
     if (first.isEmpty())

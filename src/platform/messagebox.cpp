@@ -4,6 +4,7 @@
 #include "platform/trace.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
@@ -138,7 +139,6 @@ void keepLinesWhole(QMessageBox &box)
     label->setMinimumWidth(std::min(needed, limit));
 }
 
-// A screen reader names the box's picture by what it tells: the kind of message.
 QString iconMeaning(MessageIcon icon)
 {
     switch (icon) {
@@ -156,10 +156,13 @@ QString iconMeaning(MessageIcon icon)
     return {};
 }
 
-void nameIcon(QMessageBox &box, MessageIcon icon)
+// The box's picture is named by what it tells, the row of buttons as the answers it offers.
+void nameParts(QMessageBox &box, MessageIcon icon)
 {
     if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
         label->setAccessibleName(iconMeaning(icon));
+    if (auto *buttons = box.findChild<QDialogButtonBox *>())
+        buttons->setAccessibleName(QStringLiteral("Answers"));
 }
 
 } // namespace
@@ -171,7 +174,7 @@ int DialogMessageBoxes::ask(const MessageRequest &request)
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setWindowModality(Qt::ApplicationModal);
     keepLinesWhole(box);
-    nameIcon(box, request.icon);
+    nameParts(box, request.icon);
     if (request.modality == MessageModality::System)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     const int answer = answerCode(box.exec(), request.buttons);

@@ -1,9 +1,9 @@
 #include "startup/splashwindow.h"
 
 #include "platform/filesystem.h"
+#include "platform/firstpaint.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/messagebox.h"
-#include "platform/painttrace.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
 #include "platform/singleinstance.h"
@@ -15,7 +15,6 @@
 #include "startup/splashpicture.h"
 #include "widgets/designstage.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -83,20 +82,12 @@ void SplashWindow::buildControls()
 void SplashWindow::load(const QString &commandText)
 {
     m_commandText = commandText;
-    FirstPaintTrace::watch(this);
+    // The start-up work runs once the window is on the screen, which it would otherwise keep
+    // black; a window that is never drawn (minimised at once) must not hold up the start.
+    connect(FirstPaintWatch::watch(this), &FirstPaintWatch::painted, this,
+            [this] { QTimer::singleShot(0, this, &SplashWindow::startUp); });
     show();
-    // A window that is never drawn (minimised at once) must not hold up the start.
     QTimer::singleShot(FirstPaintWaitMs, this, &SplashWindow::startUp);
-}
-
-// The start-up work runs after the first picture is on the screen, which it would
-// otherwise keep black.
-bool SplashWindow::event(QEvent *event)
-{
-    const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::Paint && !m_started)
-        QTimer::singleShot(0, this, &SplashWindow::startUp);
-    return handled;
 }
 
 void SplashWindow::startUp()

@@ -32,9 +32,6 @@ public:
     // end during that sequence.
     void load(const QString &commandText);
 
-protected:
-    bool event(QEvent *event) override;
-
 private:
     void buildControls();
     void startUp();

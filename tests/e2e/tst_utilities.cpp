@@ -217,8 +217,12 @@ void UtilitiesTest::helpOpensOnItsContentsAndClosesWithTheSlideShow()
             pages << browser->source().fileName();
         });
         script.thenStart([] { trigger("mnuSlideShow"); });
+        // F1 is a shortcut of the window the user works in: the active one.
         script.then(
-            [] { return windowShown(QStringLiteral("frmSlide")); },
+            [] {
+                return windowShown(QStringLiteral("frmSlide")) &&
+                       QApplication::activeWindow() == topLevel(QStringLiteral("frmSlide"));
+            },
             [&] {
                 QTest::keyClick(topLevel(QStringLiteral("frmSlide"))->focusWidget(), Qt::Key_F1);
                 shownWithShow = shownHelpWindows().size();
@@ -256,11 +260,18 @@ void UtilitiesTest::helpAndAboutCloseWithEscOrTheirCloseControl()
     runWithMainWindow(fixture, [&](Script &script) {
         script.then([&] {
             trigger("mnuContents");
-            HelpWindow *help = shownHelpWindows().value(0);
-            closeShown << help->findChild<QWidget *>(QStringLiteral("HelpClose"))->isVisible();
-            QTest::keyClick(help->findChild<QWidget *>(QStringLiteral("HelpFindText")),
-                            Qt::Key_Escape);
+            closeShown << shownHelpWindows()
+                              .value(0)
+                              ->findChild<QWidget *>(QStringLiteral("HelpClose"))
+                              ->isVisible();
         });
+        // Esc is a shortcut of the window the user works in: the active one.
+        script.then([] { return QApplication::activeWindow() == shownHelpWindows().value(0); },
+                    [] {
+                        QTest::keyClick(shownHelpWindows().value(0)->findChild<QWidget *>(
+                                            QStringLiteral("HelpFindText")),
+                                        Qt::Key_Escape);
+                    });
         script.then([&] {
             helpAfter << int(shownHelpWindows().size());
             trigger("mnuContents");
