@@ -5,10 +5,10 @@
 #include "documents/documentviewer.h"
 #include "measure.h"
 #include "platform/printer.h"
-#include "widgets/printrichtext.h"
-#include "widgets/richtextbox.h"
 #include "richtext.h"
 #include "support/pdfreader.h"
+#include "widgets/printrichtext.h"
+#include "widgets/richtextbox.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -44,7 +44,8 @@ QString writeArticle(const QTemporaryDir &dir)
 // The viewer lays the whole text out again at its width and draws what shows.
 double screenLayoutMs(DocumentViewer &viewer)
 {
-    QTextDocument *document = viewer.text()->document();
+    QTextDocument *document =
+        viewer.findChild<RichTextBox *>(QStringLiteral("rtbText"))->document();
     return medianMilliseconds(runs, [&] {
         document->markContentsDirty(0, document->characterCount());
         document->documentLayout()->documentSize();
@@ -59,11 +60,12 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString article = writeArticle(dir);
-    qputenv("GALLERION_PRINT_DIR", dir.filePath(QStringLiteral("jobs")).toLocal8Bit());
+    qputenv("GALLERION_PRINT_DIR", dir.path().toLocal8Bit());
 
     DocumentViewer viewer(QStringLiteral("The Zarvick Gallerion       Zarvick Glossary"),
                           QSize(12000, 9000));
-    if (!viewer.loadFile(article)) {
+    QFile file(article);
+    if (!file.open(QIODevice::ReadOnly) || !viewer.showDocument(file, article, article)) {
         out() << "The article could not be read.\n";
         return 1;
     }
@@ -72,7 +74,7 @@ int main(int argc, char **argv)
 
     Printer printer;
     const double print = medianMilliseconds(
-        runs, [&] { PrintRichText(printer, *viewer.text(), 1440, 1440, 1440, 1440); });
+        runs, [&] { PrintRichText(printer, viewer.document(), 1440, 1440, 1440, 1440); });
     const QString pdf = printer.lastFileName();
     const int pages = test::pdfPages(pdf);
     if (pages == 0) {

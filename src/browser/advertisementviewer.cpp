@@ -27,8 +27,8 @@ void AdvertisementViewer::cmdAd_Click()
     closeScreenSaverList();
     const QString caption = m_state.entries().caption();
     ScrollViewer viewer(m_controls.window, caption, m_platform.screen().pixels());
-    m_state.WorkPath = m_state.DiscRoot + advertisementFile(caption);
-    if (!viewer.loadPicture(m_platform.files().nativePath(m_state.WorkPath), m_state.WorkPath)) {
+    const QString path = m_state.DiscRoot + advertisementFile(caption);
+    if (!viewer.loadPicture(m_platform.files().nativePath(path), path)) {
         apologise();
         return;
     }

@@ -293,7 +293,6 @@ void MainWindow::load()
 {
     QAction *illustrated = m_menu[static_cast<std::size_t>(MenuEntry::Magazine1)];
     illustrated->setText(illustrated->text().replace(QLatin1Char('&'), QStringLiteral("&&")));
-    m_state.WorkPath = m_state.DiscRoot + QStringLiteral("\\richtext\\desc.rtf");
     m_platform.screen().setBusy(false);
     emit loaded();
     m_controls.Frame1->raise();

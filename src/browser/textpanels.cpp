@@ -81,13 +81,13 @@ void TextPanels::showDocument(const QString &path, const QString &title, const Q
 void TextPanels::openLookedUp(const PanelDocument &document, const QString &errorCode)
 {
     m_state.ErrorCode = errorCode;
-    m_state.WorkPath = m_platform.files().list(m_state.DiscRoot + document.lookupPath).value(0);
-    if (m_state.WorkPath.isEmpty()) {
+    const QString found =
+        m_platform.files().list(m_state.DiscRoot + document.lookupPath).value(0);
+    if (found.isEmpty()) {
         fail(errorCode);
         return;
     }
-    showDocument(m_state.DiscRoot + document.loadDir + m_state.WorkPath, document.title, errorCode,
-                 false);
+    showDocument(m_state.DiscRoot + document.loadDir + found, document.title, errorCode, false);
 }
 
 void TextPanels::cmdDesc_Click()

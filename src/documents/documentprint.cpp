@@ -2,14 +2,14 @@
 
 #include "documents/printmessages.h"
 #include "platform/platform.h"
-#include "widgets/printrichtext.h"
-#include "startup/errorreporter.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
+#include "startup/errorreporter.h"
+#include "widgets/printrichtext.h"
 
 namespace gallerion {
 
-void printShownDocument(const RichTextBox &box, const QString &caption, ProgramState &state,
+void printShownDocument(const QTextDocument &text, const QString &caption, ProgramState &state,
                         Platform &platform)
 {
     const QString question =
@@ -18,7 +18,7 @@ void printShownDocument(const RichTextBox &box, const QString &caption, ProgramS
                           MessageButtons::YesNo) != AnswerYes)
         return;
     platform.screen().setBusy(true);
-    const bool printed = PrintRichText(platform.printer(), box, PrintMarginTwips, PrintMarginTwips,
+    const bool printed = PrintRichText(platform.printer(), text, PrintMarginTwips, PrintMarginTwips,
                                        PrintMarginTwips, PrintMarginTwips);
     platform.screen().setBusy(false);
     if (!printed) {

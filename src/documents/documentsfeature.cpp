@@ -1,12 +1,12 @@
 #include "documents/documentsfeature.h"
 
 #include "catalogue/entrymodel.h"
+#include "documents/bookletprinting.h"
 #include "documents/documentmenus.h"
 #include "documents/photoprint.h"
-#include "documents/printpanel.h"
 #include "platform/platform.h"
-#include "startup/mainwindowhost.h"
 #include "platform/printer.h"
+#include "startup/mainwindowhost.h"
 
 #include <QAction>
 
@@ -16,15 +16,15 @@ namespace {
 
 void installPrinting(MainWindowHost &host, ProgramState &state, Platform &platform)
 {
-    auto *panel = new PrintPanel(host, state, platform);
-    QObject::connect(host.claimMenuEntry(MenuEntry::PrintBooklet), &QAction::triggered, panel,
-                     &PrintPanel::open);
-    QObject::connect(host.claimMenuEntry(MenuEntry::PrintPhoto), &QAction::triggered, panel,
+    auto *booklet = new BookletPrinting(host, state, platform);
+    QObject::connect(host.claimMenuEntry(MenuEntry::PrintBooklet), &QAction::triggered, booklet,
+                     &BookletPrinting::open);
+    QObject::connect(host.claimMenuEntry(MenuEntry::PrintPhoto), &QAction::triggered, booklet,
                      [&host, &state, &platform] {
                          printPhoto(host.entries().photoPath(), host.entries().caption(), state,
                                     platform);
                      });
-    QObject::connect(host.claimMenuEntry(MenuEntry::PrintSetup), &QAction::triggered, panel,
+    QObject::connect(host.claimMenuEntry(MenuEntry::PrintSetup), &QAction::triggered, booklet,
                      [&host, &platform] { platform.printer().showSetupDialog(host.mainWindow()); });
 }
 

@@ -1,16 +1,19 @@
 #include "documents/documentviewer.h"
 
 #include "documents/documentprint.h"
-#include "widgets/designstage.h"
+#include "platform/filesystem.h"
 #include "platform/platform.h"
-#include "widgets/richtextbox.h"
+#include "platform/screen.h"
 #include "platform/twips.h"
 #include "startup/errorreporter.h"
 #include "startup/programstate.h"
-#include "platform/screen.h"
-#include "platform/filesystem.h"
+#include "widgets/designstage.h"
+#include "widgets/richtextbox.h"
 
+#include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -63,10 +66,12 @@ DocumentViewer::DocumentViewer(const QString &title, const QSize &screenTwips, d
     small.setPixelSize(11);
     stage()->setDesignFont(small);
     buildControls();
+    buildPrintCommand();
     // The load step.
     centreOnScreen(screenTwips);
     setWindowTitle(title);
     prepareButtons();
+    describeControls();
 }
 
 void DocumentViewer::buildControls()
@@ -76,16 +81,11 @@ void DocumentViewer::buildControls()
     m_close->setText(tr("Close"));
     m_close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     stage->place(m_close, twipsRect(120, ButtonTop, 7815, ButtonHeight));
-    connect(m_close, &QPushButton::clicked, this, [this] {
-        m_closedByButton = true;
-        accept();
-    });
+    connect(m_close, &QPushButton::clicked, this, &DocumentViewer::closeByButton);
 
     m_print = namedButton(stage, QStringLiteral("cmdPrint"));
     m_print->setIcon(printerIcon());
     stage->place(m_print, twipsRect(PrintLeft, ButtonTop, ButtonHeight, ButtonHeight));
-    m_print->setToolTip(tr("Print"));
-    connect(m_print, &QPushButton::clicked, this, &DocumentViewer::printRequested);
 
     for (int i = 0; i < 2; ++i)
         m_hidden[i] = namedButton(stage, QStringLiteral("SSCommand%1").arg(i + 2));
@@ -95,6 +95,43 @@ void DocumentViewer::buildControls()
     stage->place(m_text, twipsRect(120, 120, 7815, 6135));
     m_text->setZoom(stage->scale());
     setFocusProxy(m_close);
+}
+
+// The print button and Ctrl+P are one command, offered in the text's own menu too.
+void DocumentViewer::buildPrintCommand()
+{
+    m_printCommand = new QAction(printerIcon(), tr("&Print..."), this);
+    m_printCommand->setObjectName(QStringLiteral("actPrint"));
+    m_printCommand->setShortcut(QKeySequence::Print);
+    m_printCommand->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_printCommand);
+    connect(m_printCommand, &QAction::triggered, this, &DocumentViewer::printRequested);
+    connect(m_print, &QPushButton::clicked, m_printCommand, &QAction::trigger);
+    m_print->setToolTip(
+        tr("Print (%1)").arg(m_printCommand->shortcut().toString(QKeySequence::NativeText)));
+    m_text->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_text, &QWidget::customContextMenuRequested, this, &DocumentViewer::showTextMenu);
+}
+
+void DocumentViewer::showTextMenu(const QPoint &at)
+{
+    QMenu *menu = m_text->createStandardContextMenu(at);
+    menu->setObjectName(QStringLiteral("mnuText"));
+    menu->addSeparator();
+    menu->addAction(m_printCommand);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(m_text->viewport()->mapToGlobal(at));
+}
+
+// Screen readers name the picture-only print button by what it does.
+void DocumentViewer::describeControls()
+{
+    m_print->setAccessibleName(tr("Print"));
+    m_print->setAccessibleDescription(m_print->toolTip());
+    m_close->setAccessibleName(tr("Close"));
+    m_text->setAccessibleName(tr("Document text"));
+    m_text->setAccessibleDescription(windowTitle());
+    stage()->setAccessibleName(tr("Document"));
 }
 
 void DocumentViewer::centreOnScreen(const QSize &screenTwips)
@@ -118,9 +155,34 @@ void DocumentViewer::prepareButtons()
     stage->resizeTo(m_close, QSize(twipsToPixels(width), stage->designGeometry(m_close).height()));
 }
 
-bool DocumentViewer::loadFile(const QString &nativePath)
+bool DocumentViewer::showDocument(QIODevice &device, const QString &programPath,
+                                  const QString &displayPath)
 {
-    return m_text->setFileName(nativePath);
+    if (!m_text->load(device, displayPath))
+        return false;
+    m_documentPath = programPath;
+    return true;
+}
+
+const QTextDocument &DocumentViewer::document() const
+{
+    return *m_text->document();
+}
+
+void DocumentViewer::closeByButton()
+{
+    m_closedByButton = true;
+    accept();
+}
+
+// Esc closes as the close button does; nothing is lost by it.
+void DocumentViewer::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        closeByButton();
+        return;
+    }
+    DesignedDialog::keyPressEvent(event);
 }
 
 void DocumentViewer::changeEvent(QEvent *event)
@@ -136,16 +198,24 @@ void DocumentViewer::showEvent(QShowEvent *event)
     m_close->setFocus(Qt::OtherFocusReason);
 }
 
+namespace {
+
+bool loadDocument(DocumentViewer &viewer, const QString &path, const FileSystem &files)
+{
+    const std::unique_ptr<QIODevice> device = files.open(path);
+    return device && viewer.showDocument(*device, path, files.displayPath(path));
+}
+
+} // namespace
+
 bool openDocument(const DocumentRequest &request, ProgramState &state, Platform &platform,
                   QWidget *owner)
 {
-    state.WorkPath = request.workPath;
-    state.DocumentTitle = request.title;
     // QPointer notices if the program ends and takes the owner, and the viewer, with it.
-    QPointer<DocumentViewer> viewer = new DocumentViewer(
-        state.DocumentTitle, platform.screen().twips(), platform.screen().designScale(), owner);
+    QPointer<DocumentViewer> viewer = new DocumentViewer(request.title, platform.screen().twips(),
+                                                         platform.screen().designScale(), owner);
     platform.screen().setBusy(true);
-    const bool loaded = viewer->loadFile(platform.files().nativePath(state.WorkPath));
+    const bool loaded = loadDocument(*viewer, request.path, platform.files());
     platform.screen().setBusy(false);
     if (!loaded) {
         delete viewer.data();
@@ -157,7 +227,7 @@ bool openDocument(const DocumentRequest &request, ProgramState &state, Platform 
     QObject::connect(&state, &ProgramState::endRequested, viewer.data(), &QDialog::reject);
     QObject::connect(
         viewer.data(), &DocumentViewer::printRequested, viewer.data(), [&state, &platform, viewer] {
-            printShownDocument(*viewer->text(), viewer->windowTitle(), state, platform);
+            printShownDocument(viewer->document(), viewer->windowTitle(), state, platform);
         });
     viewer->exec();
     const bool byButton = viewer && viewer->closedByButton();

@@ -1,14 +1,14 @@
 #include "documents/photoprint.h"
 
 #include "documents/printmessages.h"
+#include "documents/printpicture.h"
 #include "platform/platform.h"
-#include "startup/applicationtitle.h"
-#include "startup/errorreporter.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
-#include "platform/filesystem.h"
+#include "startup/applicationtitle.h"
+#include "startup/errorreporter.h"
 
-#include <QImageReader>
+#include <QStringList>
 
 namespace gallerion {
 
@@ -17,7 +17,7 @@ namespace {
 constexpr int PhotoLeft = 1460;
 constexpr int PhotoTop = 3000;
 
-bool printPage(Printer &printer, const QImage &photo, const QString &caption)
+bool printPage(Printer &printer, PrintPicture &photo, const QString &caption)
 {
     const QString indent(12, QLatin1Char(' '));
     const QString blank(1, QLatin1Char(' '));
@@ -28,7 +28,7 @@ bool printPage(Printer &printer, const QImage &photo, const QString &caption)
         if (!printer.printLine(line))
             return false;
     }
-    return printer.drawPicture(photo, PhotoLeft, PhotoTop);
+    return photo.print(printer, QPoint(PhotoLeft, PhotoTop));
 }
 
 } // namespace
@@ -40,10 +40,11 @@ void printPhoto(const QString &photoPath, const QString &caption, ProgramState &
                           QStringLiteral("Would you like to print this photograph?"),
                           applicationTitle(), MessageButtons::OkCancel) != AnswerOk)
         return;
-    QImageReader reader(platform.files().nativePath(photoPath));
-    const QImage photo = photoPath.isEmpty() ? QImage() : reader.read();
     platform.screen().setBusy(true);
-    const bool printed = !photo.isNull() && printPage(platform.printer(), photo, caption);
+    // A photo that cannot be read starts no job.
+    PrintPicture photo;
+    const bool printed = !photoPath.isEmpty() && photo.open(platform.files(), photoPath) &&
+                         printPage(platform.printer(), photo, caption);
     // A job that failed half-way is ended all the same, so the printer is free again.
     const bool sent = platform.printer().endDoc();
     platform.screen().setBusy(false);

@@ -1,23 +1,12 @@
 #include "documents/printpanel.h"
 
 #include "catalogue/entries.h"
-#include "documents/documentprint.h"
-#include "documents/printmessages.h"
-#include "widgets/designstage.h"
-#include "platform/platform.h"
-#include "widgets/printrichtext.h"
-#include "widgets/richtextbox.h"
 #include "platform/twips.h"
-#include "startup/errorreporter.h"
-#include "startup/mainwindowhost.h"
-#include "startup/programstate.h"
-#include "platform/printer.h"
-#include "platform/screen.h"
-#include "platform/filesystem.h"
+#include "widgets/designstage.h"
+#include "widgets/richtextbox.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -62,14 +51,13 @@ QString selectedText(const QListWidget *list)
 
 } // namespace
 
-PrintPanel::PrintPanel(MainWindowHost &host, ProgramState &state, Platform &platform)
-    : QFrame(host.stage()), m_host(host), m_state(state), m_platform(platform)
+PrintPanel::PrintPanel(DesignStage *stage) : QFrame(stage), m_stage(stage)
 {
     setObjectName(QStringLiteral("pnlPrint"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
     setAutoFillBackground(true);
-    host.stage()->place(this, twipsRect(0, 0, PanelWidth, PanelHeight));
+    stage->place(this, twipsRect(0, 0, PanelWidth, PanelHeight));
     buildYearLists();
     buildSections();
     buildButtons();
@@ -80,22 +68,23 @@ PrintPanel::PrintPanel(MainWindowHost &host, ProgramState &state, Platform &plat
     m_text = new RichTextBox(this);
     m_text->setObjectName(QStringLiteral("rtbText"));
     m_text->hide();
+    describeControls();
     hide();
 }
 
 void PrintPanel::buildYearLists()
 {
-    DesignStage *stage = m_host.stage();
     auto *frame = new QGroupBox(QStringLiteral(" By year "), this);
     frame->setObjectName(QStringLiteral("Frame2"));
-    stage->place(frame, twipsRect(840, 1500, 3360, 4140));
+    m_stage->place(frame, twipsRect(840, 1500, 3360, 4140));
     const QString captions[2] = {QStringLiteral("From"), QStringLiteral("To")};
     for (int i = 0; i < 2; ++i) {
         auto *label = new QLabel(captions[i], this);
-        stage->place(label, twipsRect(ListLeft[i], ListTop - 300, ListWidth[i], CheckHeight));
+        m_stage->place(label, twipsRect(ListLeft[i], ListTop - 300, ListWidth[i], CheckHeight));
         m_years[i] = new QListWidget(this);
         m_years[i]->setObjectName(QStringLiteral("List1(%1)").arg(i));
-        stage->place(m_years[i], twipsRect(ListLeft[i], ListTop, ListWidth[i], ListHeight));
+        m_stage->place(m_years[i], twipsRect(ListLeft[i], ListTop, ListWidth[i], ListHeight));
+        label->setBuddy(m_years[i]);
         for (int year = 1; year <= YearButtonCount; ++year)
             m_years[i]->addItem(YearCaptionOfButton(year));
     }
@@ -107,7 +96,7 @@ void PrintPanel::buildSections()
         const SectionBox &box = sectionBoxes[i];
         m_sections[i] = new QCheckBox(QLatin1String(box.caption), this);
         m_sections[i]->setObjectName(QStringLiteral("Check1(%1)").arg(i));
-        m_host.stage()->place(m_sections[i], twipsRect(box.left, box.top, CheckWidth, CheckHeight));
+        m_stage->place(m_sections[i], twipsRect(box.left, box.top, CheckWidth, CheckHeight));
         connect(m_sections[i], &QCheckBox::toggled, this, &PrintPanel::updatePrintButton);
     }
 }
@@ -118,24 +107,34 @@ void PrintPanel::buildButtons()
         auto *push = new QPushButton(this);
         push->setObjectName(QLatin1String(name));
         push->setAutoDefault(false);
-        m_host.stage()->place(push, twipsRect(ButtonLeft, top, ButtonWidth, ButtonHeight));
+        m_stage->place(push, twipsRect(ButtonLeft, top, ButtonWidth, ButtonHeight));
         return push;
     };
     m_print = button("cmdPrint", 4200);
     m_clear = button("SSCommand7", 4560);
     m_clear->setText(QStringLiteral("Clear"));
     m_ok = button("cmdOK", 4920);
-    connect(m_print, &QPushButton::clicked, this, &PrintPanel::printBooklet);
+    connect(m_print, &QPushButton::clicked, this, &PrintPanel::printRequested);
     connect(m_clear, &QPushButton::clicked, this, &PrintPanel::clear);
-    connect(m_ok, &QPushButton::clicked, this, &PrintPanel::close);
+    connect(m_ok, &QPushButton::clicked, this, &PrintPanel::closeRequested);
 }
 
-void PrintPanel::open()
+// The lists' captions stand beside them, so a screen reader takes them from
+// here; the panel itself is a named group of the main window.
+void PrintPanel::describeControls()
 {
-    const QRect photo = m_host.photoBox();
-    const int width = m_host.stage()->designGeometry(this).width();
-    m_host.stage()->moveTo(
-        this, QPoint(photo.left() + (photo.width() - width) / 2, photo.top() + twipsToPixels(5)));
+    setAccessibleName(QStringLiteral("Print booklet"));
+    m_years[0]->setAccessibleName(QStringLiteral("From year"));
+    m_years[1]->setAccessibleName(QStringLiteral("To year"));
+    m_text->setAccessibleName(QStringLiteral("Text being printed"));
+    m_picture->setAccessibleName(QStringLiteral("Picture being printed"));
+}
+
+void PrintPanel::open(const QRect &photoBox)
+{
+    const int width = m_stage->designGeometry(this).width();
+    m_stage->moveTo(this, QPoint(photoBox.left() + (photoBox.width() - width) / 2,
+                                 photoBox.top() + twipsToPixels(5)));
     clear();
     show();
     raise();
@@ -168,10 +167,10 @@ void PrintPanel::updatePrintButton()
                                     [](const QCheckBox *box) { return box->isChecked(); }));
 }
 
-void PrintPanel::close()
+void PrintPanel::setPrinted()
 {
-    m_host.setMainWindowEnabled(true);
-    hide();
+    m_print->setText(QStringLiteral("Print Again"));
+    m_ok->setText(QStringLiteral("Exit"));
 }
 
 BookletChoice PrintPanel::choice() const
@@ -184,54 +183,19 @@ BookletChoice PrintPanel::choice() const
     return choice;
 }
 
-void PrintPanel::printBooklet()
+bool PrintPanel::loadText(QIODevice &device, const QString &name)
 {
-    const BookletPlan plan = planBooklet(choice(), m_state.DiscRoot);
-    m_platform.screen().setBusy(true);
-    m_state.ErrorCode = QStringLiteral("ER040");
-    const QString error = printPlan(plan);
-    // Whatever was sent stays printed, a lone cover page included.
-    m_platform.printer().endDoc();
-    m_platform.screen().setBusy(false);
-    if (!error.isEmpty()) {
-        ReportError(m_state, m_platform, error);
-        return;
-    }
-    tellPrinted(m_state, m_platform, QStringLiteral("Booklet printed!\r\n"));
-    m_print->setText(QStringLiteral("Print Again"));
-    m_ok->setText(QStringLiteral("Exit"));
+    return m_text->load(device, name);
 }
 
-QString PrintPanel::printPlan(const BookletPlan &plan)
+const QTextDocument &PrintPanel::text() const
 {
-    for (const BookletStep &step : plan.steps) {
-        if (!printStep(step))
-            return m_state.ErrorCode;
-    }
-    return plan.rangeError;
+    return *m_text->document();
 }
 
-bool PrintPanel::printStep(const BookletStep &step)
+void PrintPanel::setPicture(const QImage &picture)
 {
-    Printer &printer = m_platform.printer();
-    switch (step.kind) {
-    case BookletStep::Kind::Picture: {
-        QImageReader reader(m_platform.files().nativePath(step.path));
-        const QImage picture = reader.read();
-        if (picture.isNull())
-            return false;
-        m_picture->setPixmap(QPixmap::fromImage(picture));
-        return printer.drawPicture(picture, step.position.x(), step.position.y());
-    }
-    case BookletStep::Kind::EndCover:
-        return printer.newPage();
-    case BookletStep::Kind::RichText:
-        m_state.WorkPath = step.path;
-        return m_text->setFileName(m_platform.files().nativePath(step.path)) &&
-               PrintRichText(printer, *m_text, PrintMarginTwips, PrintMarginTwips, PrintMarginTwips,
-                             PrintMarginTwips);
-    }
-    return false;
+    m_picture->setPixmap(QPixmap::fromImage(picture));
 }
 
 } // namespace gallerion

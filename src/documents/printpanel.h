@@ -7,47 +7,52 @@
 #include <array>
 
 class QCheckBox;
+class QIODevice;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTextDocument;
 
 namespace gallerion {
 
-class MainWindowHost;
-class Platform;
-class ProgramState;
+class DesignStage;
 class RichTextBox;
 
 // pnlPrint: the booklet's choices over the main window's photo: the sections
 // Check1(0) ... Check1(7) and the year range List1(0) (from) to List1(1) (to).
-// Hidden until the booklet is asked for; what it prints, and in which order,
-// is the booklet plan's.
+// Hidden until the booklet is asked for. It only shows and tells: what is
+// printed, and in which order, is the booklet's controller's.
 class PrintPanel : public QFrame
 {
     Q_OBJECT
 public:
-    PrintPanel(MainWindowHost &host, ProgramState &state, Platform &platform);
+    explicit PrintPanel(DesignStage *stage);
 
-    // Print Booklet: places the panel, clears every choice and shows it.
-    void open();
+    // Clears every choice, centres the panel over the photo (design pixels) and shows it.
+    void open(const QRect &photoBox);
+    BookletChoice choice() const;
+    // After a whole booklet the buttons offer to print again or to leave.
+    void setPrinted();
+
+    // rtbText and Picture3 hold what is being printed, as on the design.
+    bool loadText(QIODevice &device, const QString &name);
+    const QTextDocument &text() const;
+    void setPicture(const QImage &picture);
+
+signals:
+    void printRequested();
+    void closeRequested();
 
 private:
     void buildSections();
     void buildYearLists();
     void buildButtons();
+    void describeControls();
     void clear();
     void clearYearSelections();
     void updatePrintButton();
-    void close();
-    BookletChoice choice() const;
-    void printBooklet();
-    // The error code that stopped the booklet, or empty when it all printed.
-    QString printPlan(const BookletPlan &plan);
-    bool printStep(const BookletStep &step);
 
-    MainWindowHost &m_host;
-    ProgramState &m_state;
-    Platform &m_platform;
+    DesignStage *m_stage;
     std::array<QCheckBox *, BookletSectionCount> m_sections{};
     std::array<QListWidget *, 2> m_years{};
     QLabel *m_picture = nullptr;

@@ -4,6 +4,8 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPageSize>
 #include <QPainter>
@@ -56,6 +58,18 @@ bool choosePrinter(QPrinter &printer)
     return true;
 }
 
+// Qt's PDF writer does not tell when the disk fills or the folder goes while
+// it writes; the file then lacks its header or its closing trailer.
+bool isCompletePdf(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.read(5) != "%PDF-")
+        return false;
+    constexpr qint64 TailBytes = 64;
+    file.seek(qMax<qint64>(0, file.size() - TailBytes));
+    return file.readAll().trimmed().endsWith("%%EOF");
+}
+
 } // namespace
 
 Printer::Printer() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
@@ -82,7 +96,12 @@ bool Printer::beginJob()
     if (m_painter)
         return true;
     if (!printDirectory().isEmpty()) {
-        QDir().mkpath(printDirectory());
+        // The folder stands for the printer: one that is not there prints nothing.
+        if (!QFileInfo(printDirectory()).isDir()) {
+            m_error = QStringLiteral("The print folder %1 does not exist.")
+                          .arg(QDir::toNativeSeparators(printDirectory()));
+            return false;
+        }
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(nextPdfName());
     } else if (!choosePrinter(*m_printer)) {
@@ -92,6 +111,7 @@ bool Printer::beginJob()
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(m_printer.get())) {
         m_error = QStringLiteral("The printer could not start the job.");
+        renewDevice();
         return false;
     }
     painter->setFont(lineFont());
@@ -142,7 +162,23 @@ bool Printer::printLine(const QString &text)
     return true;
 }
 
+QRect Printer::pictureRectTwips(const QSize &pixels, int xTwips, int yTwips) const
+{
+    // "Its own size": the picture's pixels at the screen's 15 twips each.
+    QSizeF size(pixels.width() * 15.0, pixels.height() * 15.0);
+    const QSizeF room(qMax(1, printableWidthTwips() - xTwips),
+                      qMax(1, printableHeightTwips() - yTwips));
+    if (size.width() > room.width() || size.height() > room.height())
+        size.scale(room, Qt::KeepAspectRatio);
+    return QRect(xTwips, yTwips, int(size.width()), int(size.height()));
+}
+
 bool Printer::drawPicture(const QImage &image, int xTwips, int yTwips)
+{
+    return drawPicture(image, pictureRectTwips(image.size(), xTwips, yTwips));
+}
+
+bool Printer::drawPicture(const QImage &image, const QRect &twips)
 {
     if (image.isNull()) {
         m_error = QStringLiteral("The picture is empty.");
@@ -150,20 +186,14 @@ bool Printer::drawPicture(const QImage &image, int xTwips, int yTwips)
     }
     if (!pagePainter())
         return false;
-    // "Its own size": the picture's pixels at the screen's 15 twips each.
-    QSizeF size(image.width() * 15.0, image.height() * 15.0);
-    const QSizeF room(qMax(1, printableWidthTwips() - xTwips),
-                      qMax(1, printableHeightTwips() - yTwips));
-    if (size.width() > room.width() || size.height() > room.height())
-        size.scale(room, Qt::KeepAspectRatio);
-    const QRect target(twipsToDevice(xTwips), twipsToDevice(yTwips),
-                       twipsToDevice(int(size.width())), twipsToDevice(int(size.height())));
+    const QRect target(twipsToDevice(twips.x()), twipsToDevice(twips.y()),
+                       twipsToDevice(twips.width()), twipsToDevice(twips.height()));
     m_painter->drawImage(target, image);
     tracePrint(QStringLiteral("picture"), QStringLiteral("%1x%2 at %3,%4")
                                               .arg(image.width())
                                               .arg(image.height())
-                                              .arg(xTwips)
-                                              .arg(yTwips));
+                                              .arg(twips.x())
+                                              .arg(twips.y()));
     return true;
 }
 
@@ -180,15 +210,36 @@ bool Printer::endDoc()
 {
     if (!m_painter)
         return true;
-    const bool ok = m_painter->end();
+    bool ok = m_painter->end();
     m_painter.reset();
     m_pagePending = false;
     m_fileName =
         m_printer->outputFormat() == QPrinter::PdfFormat ? m_printer->outputFileName() : QString();
-    tracePrint(QStringLiteral("enddoc"), ok, m_fileName);
-    if (!ok)
+    if (ok && !m_fileName.isEmpty() && !isCompletePdf(m_fileName)) {
+        // A torn file is no print; it would only pass for one.
+        QFile::remove(m_fileName);
+        m_error = QStringLiteral("The print file %1 could not be written whole.")
+                      .arg(QDir::toNativeSeparators(m_fileName));
+        ok = false;
+    } else if (!ok) {
         m_error = QStringLiteral("The printer did not accept the job.");
+    }
+    if (!ok)
+        renewDevice();
+    tracePrint(QStringLiteral("enddoc"), ok, m_fileName);
     return ok;
+}
+
+// Qt's print engine keeps a failed write's state into the next job, which it
+// then cuts short too: after a failure the next job gets a fresh device with
+// the same printer and paper.
+void Printer::renewDevice()
+{
+    auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (m_printer->outputFormat() == QPrinter::NativeFormat)
+        fresh->setPrinterName(m_printer->printerName());
+    fresh->setPageLayout(m_printer->pageLayout());
+    m_printer = std::move(fresh);
 }
 
 int Printer::pageWidthTwips() const

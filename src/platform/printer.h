@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <memory>
@@ -28,10 +29,17 @@ public:
     // top-left of the printable area; a picture that would run off the
     // printable area is scaled down to fit, its proportions kept.
     bool drawPicture(const QImage &image, int xTwips, int yTwips);
+    // Where drawPicture puts a picture of this many pixels, in twips; a
+    // reader can decode the picture for that room instead of at full size.
+    QRect pictureRectTwips(const QSize &pixels, int xTwips, int yTwips) const;
+    // Draws the picture scaled into the rectangle (twips).
+    bool drawPicture(const QImage &image, const QRect &twips);
     // The page is started by whatever is drawn next, so a job that ends right
     // after it has no blank page at its end.
     bool newPage();
     // Ends the job, which sends it; the PDF file name when printing to a folder.
+    // False when the printer refused the job or its PDF file was not written
+    // whole (a full disk); such a file is removed.
     bool endDoc();
     bool isPrinting() const { return m_painter != nullptr; }
 
@@ -62,6 +70,7 @@ public:
 private:
     bool beginJob();
     bool startPendingPage();
+    void renewDevice();
     QString nextPdfName() const;
 
     std::unique_ptr<QPrinter> m_printer;

@@ -1234,20 +1234,33 @@ ReadResult readRtf(const QByteArray &data, QTextDocument *into)
     return result;
 }
 
+bool readRtfDevice(QIODevice &device, QTextDocument *into, QString *reason)
+{
+    const auto fail = [reason](const QString &why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
+    if (!device.isReadable())
+        return fail(device.errorString());
+    if (!device.isSequential() && device.size() > MaxFileSize)
+        return fail(QStringLiteral("The file is too large."));
+    // A sequential device has no size: reading one byte past the limit tells.
+    const QByteArray data = device.read(MaxFileSize + 1);
+    if (data.size() > MaxFileSize)
+        return fail(QStringLiteral("The file is too large."));
+    const ReadResult result = readRtf(data, into);
+    return result.ok || fail(result.error);
+}
+
 bool readRtfFile(const QString &nativePath, QTextDocument *into, QString *error)
 {
     QFile file(nativePath);
     QString reason;
     if (!file.open(QIODevice::ReadOnly))
         reason = file.errorString();
-    else if (file.size() > MaxFileSize)
-        reason = QStringLiteral("The file is too large.");
-    if (reason.isEmpty()) {
-        const ReadResult result = readRtf(file.readAll(), into);
-        reason = result.error;
-        if (result.ok)
-            return true;
-    }
+    else if (readRtfDevice(file, into, &reason))
+        return true;
     if (error)
         *error = QStringLiteral("%1: %2").arg(nativePath, reason);
     return false;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
 class QTextDocument;
 
 namespace gallerion::rtf {
@@ -18,6 +19,10 @@ struct ReadResult
 // else Windows-1252). Damaged rich text gives whatever could be read; only
 // binary data that is not rich text fails.
 ReadResult readRtf(const QByteArray &data, QTextDocument *into);
+
+// The same for an open device, read from its position; false with a reason
+// when it cannot be read or is too large.
+bool readRtfDevice(QIODevice &device, QTextDocument *into, QString *reason);
 
 // The same for a file; false with a reason when it cannot be read.
 bool readRtfFile(const QString &nativePath, QTextDocument *into, QString *error);

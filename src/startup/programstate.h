@@ -25,9 +25,6 @@ class ProgramState : public QObject
     Q_PROPERTY(QString ErrorCode MEMBER ErrorCode)
     Q_PROPERTY(QString ErrorText MEMBER ErrorText)
     Q_PROPERTY(QString ErrorAnswer MEMBER ErrorAnswer)
-    // Loading
-    Q_PROPERTY(QString WorkPath MEMBER WorkPath)
-    Q_PROPERTY(QString DocumentTitle MEMBER DocumentTitle)
     // Photo and movie lists
     Q_PROPERTY(QStringList PhotoList READ photoList NOTIFY photoListChanged)
     Q_PROPERTY(QStringList PhotoNumbers READ photoNumbers NOTIFY photoListChanged)
@@ -80,9 +77,6 @@ public:
     QString ErrorCode;
     QString ErrorText;
     QString ErrorAnswer;
-
-    QString WorkPath;
-    QString DocumentTitle;
 
     QStringList MovieList;
     int MovieCount = 0;

@@ -1,10 +1,10 @@
 #include "widgets/printrichtext.h"
 
 #include "platform/printer.h"
-#include "widgets/richtextbox.h"
 #include "widgets/richtextlayout.h"
 
 #include <QPainter>
+#include <QTextDocument>
 
 namespace gallerion {
 
@@ -33,13 +33,13 @@ QRectF textArea(const Printer &printer, const Margins &margins)
 
 // The job is open before the page is measured: opening it settles which
 // printer, and so which printable area, it goes to.
-bool drawPages(Printer &printer, const RichTextBox &box, const Margins &margins)
+bool drawPages(Printer &printer, const QTextDocument &text, const Margins &margins)
 {
     QPainter *painter = printer.pagePainter();
     if (!painter)
         return false;
     const QRectF area = textArea(printer, margins);
-    RichTextPages pages(*box.document(), painter->device(), area.width());
+    RichTextPages pages(text, painter->device(), area.width());
     int next = pages.renderPage(painter, area, 0);
     while (next < pages.characterCount()) {
         if (!printer.newPage() || !(painter = printer.pagePainter()))
@@ -51,10 +51,10 @@ bool drawPages(Printer &printer, const RichTextBox &box, const Margins &margins)
 
 } // namespace
 
-bool PrintRichText(Printer &printer, const RichTextBox &box, int left, int top, int right,
+bool PrintRichText(Printer &printer, const QTextDocument &text, int left, int top, int right,
                    int bottom)
 {
-    const bool drawn = drawPages(printer, box, {left, top, right, bottom});
+    const bool drawn = drawPages(printer, text, {left, top, right, bottom});
     // A job that failed half-way is ended all the same, so the printer is free
     // for the next one.
     const bool sent = printer.endDoc();

@@ -4,6 +4,7 @@
 #include "rtf/rtftabs.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -23,10 +24,24 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 
 bool RichTextBox::setFileName(const QString &nativePath, QString *error)
 {
+    QFile file(nativePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(nativePath, file.errorString());
+        return false;
+    }
+    return load(file, nativePath, error);
+}
+
+bool RichTextBox::load(QIODevice &device, const QString &name, QString *error)
+{
     // Read into a fresh document so that a failure leaves the shown one alone.
     auto *document = new QTextDocument(this);
-    if (!rtf::readRtfFile(nativePath, document, error)) {
+    QString reason;
+    if (!rtf::readRtfDevice(device, document, &reason)) {
         delete document;
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(name, reason);
         return false;
     }
     // The box's first document belongs to the editor, which deletes it itself.
@@ -34,7 +49,7 @@ bool RichTextBox::setFileName(const QString &nativePath, QString *error)
     setDocument(document);
     if (old && old->parent() == this)
         delete old;
-    m_fileName = nativePath;
+    m_fileName = name;
     applyZoom();
     fitTabStops();
     return true;

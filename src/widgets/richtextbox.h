@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QImage>
 #include <QTextEdit>
 
@@ -18,11 +19,10 @@ public:
     // file cannot be read the box keeps its old content and returns false with
     // the reason in error.
     bool setFileName(const QString &nativePath, QString *error = nullptr);
-    // The same; the original component offered it under this name too.
-    bool loadFile(const QString &nativePath, QString *error = nullptr)
-    {
-        return setFileName(nativePath, error);
-    }
+    // The same for content read from an open device (a file on a disc image has
+    // no native path); name is what fileName() answers afterwards.
+    bool load(QIODevice &device, const QString &name, QString *error = nullptr);
+    // The name of the shown file, as it was given.
     const QString &fileName() const { return m_fileName; }
 
     // Draws the document larger or smaller as a whole: fonts, indents, tables

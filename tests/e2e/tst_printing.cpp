@@ -1,7 +1,9 @@
-#include "widgets/richtextbox.h"
 #include "startup/programstate.h"
+#include "support/accessibility.h"
 #include "support/e2e.h"
+#include "support/faultyfolder.h"
 #include "support/pdfreader.h"
+#include "widgets/richtextbox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,6 +51,60 @@ void selectYear(int list, const QString &year)
     years->findItems(year, Qt::MatchExactly).constFirst()->setSelected(true);
 }
 
+// The three ways to print, each up to its last message box.
+enum class PrintPath
+{
+    Article,
+    Photo,
+    Booklet
+};
+
+// Adds the steps that print by one path and wait for the box after the job,
+// answering the question before it with yes.
+void printBy(Script &script, PrintPath path, const BoxAnswerer &boxes)
+{
+    const auto boxesShown = [&boxes](int count) {
+        return [&boxes, count] { return boxes.texts().size() == count; };
+    };
+    switch (path) {
+    case PrintPath::Article:
+        script.thenStart([] { menuEntry(u"mnuMisc(2)"_s)->trigger(); })
+            .thenStart([] { controlOf<QPushButton>(u"txtForm"_s, u"cmdPrint"_s)->click(); })
+            .then(
+                [&boxes] {
+                    return boxes.texts().size() == 2 &&
+                           QApplication::activeModalWidget() == documentViewer();
+                },
+                [] { controlOf<QPushButton>(u"txtForm"_s, u"SSCommand1"_s)->click(); })
+            .then([] { return !documentViewer(); }, [] {});
+        break;
+    case PrintPath::Photo:
+        script.then([] { clickYear(4); })
+            .thenStart([] { menuEntry(u"mnuPrintPhoto"_s)->trigger(); })
+            .then(boxesShown(2), [] {});
+        break;
+    case PrintPath::Booklet:
+        script
+            .then([] {
+                menuEntry(u"mnuPrnt"_s)->trigger();
+                tick(0);
+                tick(1);
+            })
+            .thenStart([] { panelButton(u"cmdPrint"_s)->click(); })
+            .then(boxesShown(1), [] {});
+        break;
+    }
+}
+
+// A 10000 x 10000 photo: four hundred megabytes once decoded whole, far
+// more than Qt decodes at once.
+bool writeHugePhoto(const QString &path)
+{
+    QImage photo(10000, 10000, QImage::Format_Grayscale8);
+    photo.fill(90);
+    return photo.save(path, "JPEG", 40);
+}
+
 } // namespace
 
 class PrintingTest : public QObject
@@ -61,6 +117,9 @@ private slots:
     void bookletPrintsCoverAndStopsAtMissingFile();
     void photoPrintsWithTitleAndCaption();
     void refusedJobsReportErrorNotCompletion();
+    void printingFaultsReportErrorAndLeaveNoJob_data();
+    void printingFaultsReportErrorAndLeaveNoJob();
+    void hugePhotoPrintsAtPrintedSize();
 };
 
 void PrintingTest::init()
@@ -118,10 +177,12 @@ void PrintingTest::bookletPrintsCoverAndStopsAtMissingFile()
     QStringList seen;
     bool printEnabled = true;
     QString errorCode;
+    QStringList unnamed{u"not read"_s};
     runWithMainWindow(fixture, [&](Script &script) {
         script
             .then([&] {
                 menuEntry(u"mnuPrnt"_s)->trigger();
+                unnamed = unnamedAccessibleObjects(control(u"pnlPrint"_s));
                 printEnabled = panelButton(u"cmdPrint"_s)->isEnabled();
                 seen << panelCaptions();
                 tick(0);
@@ -146,6 +207,7 @@ void PrintingTest::bookletPrintsCoverAndStopsAtMissingFile()
                   });
     });
     QVERIFY(!printEnabled);
+    QCOMPARE(unnamed, QStringList());
     QCOMPARE(seen, (QStringList{"Print/Cancel", "1", "Print/Cancel", "Print/Cancel", "hidden"}));
     QCOMPARE(boxes.texts().value(0), u"Booklet printed!\r\n"_s);
     QVERIFY(boxes.texts().value(1).contains(u"ER040"_s));
@@ -211,6 +273,83 @@ void PrintingTest::refusedJobsReportErrorNotCompletion()
     QVERIFY(boxes.texts().at(1).contains(u"ER040"_s));
     QVERIFY(boxes.texts().at(3).contains(u"ER040"_s));
     QVERIFY(QFileInfo(blocked).isFile());
+}
+
+void PrintingTest::printingFaultsReportErrorAndLeaveNoJob_data()
+{
+    QTest::addColumn<PrintPath>("path");
+    QTest::addColumn<QString>("fault");
+    const std::pair<const char *, PrintPath> paths[] = {
+        {"article", PrintPath::Article},
+        {"photo", PrintPath::Photo},
+        {"booklet", PrintPath::Booklet},
+    };
+    for (const auto &[name, path] : paths) {
+        for (const char *fault : {"missing", "not writable", "full"})
+            QTest::addRow("%s, print folder %s", name, fault) << path << QString::fromLatin1(fault);
+    }
+}
+
+// A print folder that cannot take the job ends every path in the program's
+// own error, never in its completion message, and leaves no torn file.
+void PrintingTest::printingFaultsReportErrorAndLeaveNoJob()
+{
+    QFETCH(PrintPath, path);
+    QFETCH(QString, fault);
+    DiscFixture fixture;
+    std::unique_ptr<FaultyFolder> faulty;
+    QString folder = fixture.scratchDir() + u"/no-such-folder"_s;
+    if (fault != "missing"_L1) {
+        faulty = std::make_unique<FaultyFolder>(fault == "full"_L1 ? FaultyFolder::Fault::Full
+                                                                   : FaultyFolder::Fault::ReadOnly);
+        if (!faulty->available())
+            QSKIP(qPrintable(u"cannot make a print folder that is "_s + fault + u" here"_s));
+        folder = faulty->path();
+        qInfo("print folder: %s", qPrintable(faulty->how()));
+    }
+    qputenv("GALLERION_PRINT_DIR", folder.toLocal8Bit());
+    BoxAnswerer boxes({QMessageBox::Yes});
+    QString errorCode;
+    runWithMainWindow(fixture, [&](Script &script) {
+        printBy(script, path, boxes);
+        script.then([&] { errorCode = programState()->ErrorCode; });
+    });
+    qunsetenv("GALLERION_PRINT_DIR");
+    QVERIFY2(!boxes.texts().isEmpty(), "no message at all");
+    QVERIFY2(boxes.texts().constLast().contains(u"ER040"_s), qPrintable(boxes.texts().join(u'|')));
+    QCOMPARE(errorCode, u"ER040"_s);
+    for (const QString &text : boxes.texts())
+        QVERIFY2(!text.contains(u"complete"_s) && !text.contains(u"printed!"_s), qPrintable(text));
+    QCOMPARE(printedJobs(folder), QStringList());
+}
+
+void PrintingTest::hugePhotoPrintsAtPrintedSize()
+{
+    DiscFixture fixture;
+    const QString photo = u"zarvicks/67AAAA01.jpg"_s;
+    fixture.removeDiscFile(photo);
+    QVERIFY(writeHugePhoto(fixture.discDir() + u'/' + photo));
+    PrintFolder folder;
+    BoxAnswerer boxes({QMessageBox::Ok});
+    QString shown;
+    runWithMainWindow(fixture, [&](Script &script) {
+        script
+            .then([&] {
+                clickYear(4);
+                shown = programState()->property("CurrentPhotoPath").toString();
+            })
+            .thenStart([] { menuEntry(u"mnuPrintPhoto"_s)->trigger(); })
+            .then([&] { return !folder.jobs().isEmpty(); }, [] {});
+    });
+    QVERIFY2(shown.endsWith(u"67AAAA01.jpg"_s, Qt::CaseInsensitive), qPrintable(shown));
+    QCOMPARE(boxes.texts().size(), 1); // the question; no error after it
+    const QString job = folder.jobs().constFirst();
+    QCOMPARE(pdfImageCount(job), 1);
+    // Decoded for the page, at most 300 dots an inch of it, not at ten thousand pixels.
+    const QSize printed = pdfImageSizes(job).value(0);
+    QVERIFY2(printed.width() > 1000 && printed.width() <= 8 * 300,
+             qPrintable(QString::number(printed.width())));
+    QCOMPARE(printed.width(), printed.height());
 }
 
 QTEST_MAIN(PrintingTest)

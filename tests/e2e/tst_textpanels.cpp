@@ -130,8 +130,13 @@ void TextPanelsTest::millenniumYearUsesItsCode()
     QString workPath;
     runWithMainWindow(fixture, [&](Script &script) {
         script.then([] { clickYear(37); });
-        openAndClose(script, u"cmdDesc"_s, &seen);
-        script.then([&] { workPath = programState()->WorkPath; });
+        openAndCloseDocument(
+            script, [] { click(u"cmdDesc"_s); },
+            [&] {
+                workPath = documentViewer()->property("documentPath").toString();
+                seen.append({documentViewer()->windowTitle(),
+                             documentViewer()->findChild<RichTextBox *>(u"rtbText"_s)->fileName()});
+            });
         openAndClose(script, u"cmdOptions"_s, &seen);
     });
     QCOMPARE(seen.size(), 2);

@@ -1,9 +1,10 @@
 #include "platform/printer.h"
+#include "support/faultyfolder.h"
+#include "support/pdfreader.h"
+#include "support/tracelog.h"
 #include "widgets/printrichtext.h"
 #include "widgets/richtextbox.h"
 #include "widgets/richtextlayout.h"
-#include "support/pdfreader.h"
-#include "support/tracelog.h"
 
 #include <QDir>
 #include <QPageSize>
@@ -59,6 +60,9 @@ private slots:
     void richTextKeepsMarginsAndEveryLine_data();
     void richTextKeepsMarginsAndEveryLine();
     void emptyPictureIsRefused();
+    void pictureKeepsItsOwnSizeUnlessItRunsOff();
+    void faultyPrintFolderFailsTheJob_data();
+    void faultyPrintFolderFailsTheJob();
     void systemQueuePrintsTheSamePages();
 
 private:
@@ -159,7 +163,7 @@ void PrinterTest::richTextKeepsMarginsAndEveryLine()
     box.setHtml(article(paragraphs));
     Printer printer;
     printer.setPageSize(QPageSize(paper));
-    QVERIFY(PrintRichText(printer, box, 1440, 1440, 1440, 1440));
+    QVERIFY(PrintRichText(printer, *box.document(), 1440, 1440, 1440, 1440));
 
     const QString file = printer.lastFileName();
     const int pages = pdfPages(file);
@@ -202,6 +206,63 @@ void PrinterTest::emptyPictureIsRefused()
     QVERIFY(printer.endDoc()); // nothing open: harmless
 }
 
+void PrinterTest::pictureKeepsItsOwnSizeUnlessItRunsOff()
+{
+    Printer printer;
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    // 15 twips to the pixel while it fits.
+    QCOMPARE(printer.pictureRectTwips(QSize(200, 100), 1000, 2000), QRect(1000, 2000, 3000, 1500));
+    // Too wide: it fills the width left of the printable area, proportions kept.
+    const QRect wide = printer.pictureRectTwips(QSize(4000, 1000), 1000, 2000);
+    QCOMPARE(wide.topLeft(), QPoint(1000, 2000));
+    QVERIFY(qAbs(wide.right() + 1 - printer.printableWidthTwips()) <= 1);
+    QVERIFY(qAbs(wide.width() - 4 * wide.height()) <= 4);
+    // Too tall: it fits the height left.
+    const QRect tall = printer.pictureRectTwips(QSize(1000, 10000), 0, 3000);
+    QVERIFY(qAbs(tall.bottom() + 1 - printer.printableHeightTwips()) <= 1);
+    QVERIFY(tall.width() < printer.printableWidthTwips());
+}
+
+void PrinterTest::faultyPrintFolderFailsTheJob_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("missing") << QStringLiteral("missing");
+    QTest::newRow("read-only") << QStringLiteral("read-only");
+    QTest::newRow("full") << QStringLiteral("full");
+}
+
+// No job that did not reach the folder whole is reported as printed, and no
+// torn file is left to pass for one.
+void PrinterTest::faultyPrintFolderFailsTheJob()
+{
+    QFETCH(QString, fault);
+    std::unique_ptr<FaultyFolder> faulty;
+    QString folder = m_dir->filePath(QStringLiteral("gone"));
+    if (fault != QLatin1String("missing")) {
+        faulty = std::make_unique<FaultyFolder>(fault == QLatin1String("full")
+                                                    ? FaultyFolder::Fault::Full
+                                                    : FaultyFolder::Fault::ReadOnly);
+        if (!faulty->available())
+            QSKIP("cannot make such a folder here");
+        folder = faulty->path();
+    }
+    qputenv("GALLERION_PRINT_DIR", QFile::encodeName(folder));
+    RichTextBox box;
+    box.setHtml(article(40));
+    Printer printer;
+    QVERIFY(!PrintRichText(printer, *box.document(), 1440, 1440, 1440, 1440));
+    QVERIFY(!printer.lastError().isEmpty());
+    QVERIFY(!printer.isPrinting());
+    QCOMPARE(printedJobs(folder), QStringList());
+
+    // The printer is free again: a working folder takes the next job.
+    faulty.reset();
+    qputenv("GALLERION_PRINT_DIR", m_dir->path().toLocal8Bit());
+    QVERIFY2(PrintRichText(printer, *box.document(), 1440, 1440, 1440, 1440),
+             qPrintable(printer.lastError()));
+    QVERIFY(pdfPages(printer.lastFileName()) > 1);
+}
+
 // Runs only against a CUPS queue that writes PDF files into the folder named
 // by GALLERION_CUPS_OUT: tools/cups-print-check.sh starts one and runs this.
 void PrinterTest::systemQueuePrintsTheSamePages()
@@ -214,13 +275,14 @@ void PrinterTest::systemQueuePrintsTheSamePages()
     box.setHtml(article(160));
     Printer toFile;
     toFile.setPageSize(QPageSize(QPageSize::A4));
-    QVERIFY(PrintRichText(toFile, box, 1440, 1440, 1440, 1440));
+    QVERIFY(PrintRichText(toFile, *box.document(), 1440, 1440, 1440, 1440));
     const QString expected = toFile.lastFileName();
 
     qunsetenv("GALLERION_PRINT_DIR");
     Printer queue;
     queue.setPageSize(QPageSize(QPageSize::A4));
-    QVERIFY2(PrintRichText(queue, box, 1440, 1440, 1440, 1440), qPrintable(queue.lastError()));
+    QVERIFY2(PrintRichText(queue, *box.document(), 1440, 1440, 1440, 1440),
+             qPrintable(queue.lastError()));
     const auto queued = [&queueOutput] {
         const QStringList files = queueOutput.entryList({QStringLiteral("*.pdf")}, QDir::Files);
         return files.size() == 1 ? queueOutput.filePath(files.constFirst()) : QString();

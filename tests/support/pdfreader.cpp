@@ -121,12 +121,31 @@ QList<QRect> inkBands(const QImage &page)
     return bands;
 }
 
-int pdfImageCount(const QString &file)
+namespace {
+
+// Two heading lines, then one line per picture: page, number, type, width, height, ...
+QStringList pictureLines(const QString &file)
 {
-    // Two heading lines, then one line per picture.
     const QStringList lines = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})
                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    return qMax(0, int(lines.size()) - 2);
+    return lines.mid(2);
+}
+
+} // namespace
+
+int pdfImageCount(const QString &file)
+{
+    return int(pictureLines(file).size());
+}
+
+QList<QSize> pdfImageSizes(const QString &file)
+{
+    QList<QSize> sizes;
+    for (const QString &line : pictureLines(file)) {
+        const QStringList fields = line.simplified().split(QLatin1Char(' '));
+        sizes.append(QSize(fields.value(3).toInt(), fields.value(4).toInt()));
+    }
+    return sizes;
 }
 
 QStringList printedJobs(const QString &folder)

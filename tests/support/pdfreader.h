@@ -38,6 +38,8 @@ QList<QImage> pdfPageImages(const QString &file, int dpi);
 QList<QRect> inkBands(const QImage &page);
 // How many pictures the PDF draws.
 int pdfImageCount(const QString &file);
+// The pixel size of each picture the PDF holds, in order.
+QList<QSize> pdfImageSizes(const QString &file);
 
 // The job-NNNN.pdf files of a print folder, in order.
 QStringList printedJobs(const QString &folder);

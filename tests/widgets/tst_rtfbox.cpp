@@ -1,8 +1,9 @@
+#include "rtf/rtfreader.h"
 #include "widgets/richtextbox.h"
 #include "widgets/richtextlayout.h"
-#include "rtf/rtfreader.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -57,6 +58,7 @@ class RichTextBoxTest : public QObject
 private slots:
     void loadsAndReplaces();
     void failedLoadKeepsContent();
+    void loadsFromADevice();
     void isReadOnlyAndClickable();
     void zoomScalesTheWholeDocument();
     void pagesCoverTheWholeText();
@@ -75,7 +77,7 @@ void RichTextBoxTest::loadsAndReplaces()
     QCOMPARE(box.toPlainText(), QStringLiteral("First text"));
     QCOMPARE(box.fileName(), first);
     QString error;
-    QVERIFY(box.loadFile(second, &error));
+    QVERIFY(box.setFileName(second, &error));
     QVERIFY(error.isEmpty());
     QCOMPARE(box.toPlainText(), QStringLiteral("Second"));
     QCOMPARE(box.fileName(), second);
@@ -94,6 +96,27 @@ void RichTextBoxTest::failedLoadKeepsContent()
     QVERIFY(!box.setFileName(binary, &error));
     QCOMPARE(box.toPlainText(), QStringLiteral("Kept"));
     QCOMPARE(box.fileName(), good);
+}
+
+// A file inside a disc image is only a device: read from where it stands,
+// named as given, and a device that cannot be read keeps what was shown.
+void RichTextBoxTest::loadsFromADevice()
+{
+    QByteArray bytes("HEADER{\\rtf1 From {\\i a} device}");
+    QBuffer device(&bytes);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    device.seek(6);
+    RichTextBox box;
+    QVERIFY(box.load(device, QStringLiteral("/media/disc.iso/RICHTEXT/BOOKS.RTF")));
+    QCOMPARE(box.toPlainText(), QStringLiteral("From a device"));
+    QCOMPARE(box.fileName(), QStringLiteral("/media/disc.iso/RICHTEXT/BOOKS.RTF"));
+
+    QBuffer closed;
+    QString error;
+    QVERIFY(!box.load(closed, QStringLiteral("closed.rtf"), &error));
+    QVERIFY(error.startsWith(QStringLiteral("closed.rtf: ")));
+    QCOMPARE(box.toPlainText(), QStringLiteral("From a device"));
+    QCOMPARE(box.fileName(), QStringLiteral("/media/disc.iso/RICHTEXT/BOOKS.RTF"));
 }
 
 void RichTextBoxTest::isReadOnlyAndClickable()
