@@ -34,6 +34,6 @@ build_and_test() {
 
 build_and_test "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # A bounded fuzzing run of the RTF reader, seeded with the sample disc's documents.
-bash "$top/scripts/fuzz-rtf.sh" 60
+bash "$top/scripts/fuzz.sh" 60 rtf
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   build_and_test "$top/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DGALLERION_SANITIZE=ON
