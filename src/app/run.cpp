@@ -172,8 +172,11 @@ int run(int argc, char **argv)
     auto *state = new ProgramState(app);
     const QString arguments = argumentText(argc, argv);
     const QString chosenImage = discImageArgument(arguments);
-    auto *platform = new Platform(
-        FileSystem::fromEnvironment(chosenImage, rememberedDiscImage(SettingsStore())), state);
+    // The drives named in the environment leave no place for a remembered image.
+    const QString remembered = qEnvironmentVariableIsSet("GALLERION_DRIVES")
+                                   ? QString()
+                                   : rememberedDiscImage(SettingsStore());
+    auto *platform = new Platform(FileSystem::fromEnvironment(chosenImage, remembered), state);
     state->ProgramDir = platform->files().programDir();
 
     QEventLoop loop;
