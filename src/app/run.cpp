@@ -13,10 +13,12 @@
 #include "platform/photoloader.h"
 #include "platform/platform.h"
 #include "platform/screen.h"
+#include "platform/settingsstore.h"
 #include "platform/terminationsignals.h"
 #include "platform/trace.h"
 #include "slideshow/slideshowfeature.h"
 #include "startup/applicationversion.h"
+#include "startup/discimagechoice.h"
 #include "startup/programstate.h"
 #include "startup/splashwindow.h"
 #include "utilities/utilitiesfeature.h"
@@ -51,9 +53,11 @@ std::optional<QString> commandLineAnswer(int argc, char **argv)
             return QStringLiteral("zarvick-gallerion ") + applicationVersion() + QLatin1Char('\n');
         if (word == "--help" || word == "-h")
             return QStringLiteral(
-                "Usage: zarvick-gallerion [HWI]\n"
+                "Usage: zarvick-gallerion [HWI | IMAGE]\n"
                 "Browses The Zarvick Gallerion 2001 content disc.\n\n"
                 "  HWI        read the content from the program's own folder instead of a disc\n"
+                "  IMAGE      read the disc from an image file (.iso, .cue, .bin), remembered\n"
+                "             for later starts without a disc\n"
                 "  --version  print the version and end\n"
                 "  --help     print this text and end\n");
     }
@@ -69,6 +73,15 @@ void installFeatures(MainWindow &mainWindow, ProgramState &state, Platform &plat
     installScreenSaver(mainWindow, state, platform, *installLibrary(mainWindow, state, platform));
     installUtilities(mainWindow, state, platform);
     mainWindow.disableUnclaimedMenuEntries();
+}
+
+// An image from the command line is remembered once it proved to be the disc.
+void rememberFoundImage(const ProgramState &state, Platform &platform, const QString &image)
+{
+    const QString disc = state.DiscRoot;
+    if (!image.isEmpty() && disc.size() == 2 &&
+        platform.files().drives().directoryOf(disc.at(0)) == image)
+        rememberDiscImage(platform.settings(), image);
 }
 
 // Everything one run makes; destroyed in reverse order when the run ends.
@@ -157,7 +170,13 @@ int run(int argc, char **argv)
     app->setQuitOnLastWindowClosed(false);
 
     auto *state = new ProgramState(app);
-    auto *platform = new Platform(FileSystem::fromEnvironment(), state);
+    const QString arguments = argumentText(argc, argv);
+    const QString chosenImage = discImageArgument(arguments);
+    // The drives named in the environment leave no place for a remembered image.
+    const QString remembered = qEnvironmentVariableIsSet("GALLERION_DRIVES")
+                                   ? QString()
+                                   : rememberedDiscImage(SettingsStore());
+    auto *platform = new Platform(FileSystem::fromEnvironment(chosenImage, remembered), state);
     state->ProgramDir = platform->files().programDir();
 
     QEventLoop loop;
@@ -171,11 +190,12 @@ int run(int argc, char **argv)
     session.splash = std::make_unique<SplashWindow>(*state, *platform);
     session.splash->setPreparation(
         [&session, state, platform] { prepareMainWindow(session, *state, *platform); });
-    session.splash->setHandOver([&session, state, platform] {
+    session.splash->setHandOver([&session, state, platform, chosenImage] {
+        rememberFoundImage(*state, *platform, chosenImage);
         prepareMainWindow(session, *state, *platform);
         showMainWindow(session, *state, *platform);
     });
-    session.splash->load(argumentText(argc, argv));
+    session.splash->load(arguments);
     if (!state->isEnding())
         loop.exec();
 

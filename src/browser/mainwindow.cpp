@@ -1,6 +1,7 @@
 #include "browser/mainwindow.h"
 
 #include "browser/artworkpanels.h"
+#include "browser/discimageopener.h"
 #include "browser/entrybrowser.h"
 #include "browser/entrylabels.h"
 #include "browser/mainwindowlayout.h"
@@ -24,10 +25,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -78,6 +83,7 @@ MainWindow::MainWindow(ProgramState &state, Platform &platform, QWidget *parent)
     applyLayout(MainWindowLayout::designed());
     connectControls();
     connectMenus();
+    addDiscImageEntry();
     installArtwork(m_controls, m_state, m_platform, *m_browser, this);
     new TextPanels(m_controls, *m_browser, m_state, m_platform, this);
     connect(&m_state, &ProgramState::returnedToMainWindow, this, &MainWindow::returnToMainWindow);
@@ -222,6 +228,33 @@ void MainWindow::connectMenus()
         connect(claimMenuEntry(entry), &QAction::triggered, m_browser,
                 [this, caption = *collection] { m_browser->openCollectionFromMenu(caption); });
     }
+}
+
+void MainWindow::addDiscImageEntry()
+{
+    m_imageOpener = new DiscImageOpener(*this, m_state, m_platform);
+    auto *entry = new QAction(QStringLiteral("Open Disc Image…"), this);
+    entry->setObjectName(QStringLiteral("mnuOpenDiscImage"));
+    auto *file = menuBar()->findChild<QMenu *>(QStringLiteral("mnuFile"));
+    file->insertAction(file->actions().value(0), entry);
+    file->insertSeparator(file->actions().value(1));
+    connect(entry, &QAction::triggered, m_imageOpener, &DiscImageOpener::choose);
+    setAcceptDrops(true);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!DiscImageOpener::imageOf(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString image = DiscImageOpener::imageOf(event->mimeData());
+    if (image.isEmpty())
+        return;
+    event->acceptProposedAction();
+    m_imageOpener->open(image);
 }
 
 QAction *MainWindow::claimMenuEntry(MenuEntry entry)

@@ -10,6 +10,7 @@
 
 namespace gallerion {
 
+class DiscImageOpener;
 class EntryBrowser;
 class Platform;
 class ProgramState;
@@ -57,6 +58,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // A disc image dropped on the window takes the disc's place.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildStage();
@@ -65,6 +69,7 @@ private:
     void buildYearStrip();
     void connectControls();
     void connectMenus();
+    void addDiscImageEntry();
     void returnToMainWindow();
     void fitStage();
     void restorePlacement();
@@ -79,6 +84,7 @@ private:
     std::bitset<MenuEntryCount> m_claimed;
     EntryBrowser *m_browser = nullptr;
     PhotoLoader *m_photoLoader = nullptr;
+    DiscImageOpener *m_imageOpener = nullptr;
 };
 
 } // namespace gallerion

@@ -1,6 +1,7 @@
 #include "platform/drivetable.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStorageInfo>
 
 #include <algorithm>
@@ -44,9 +45,55 @@ DriveTable DriveTable::fromMountPoints(QStringList mountPoints)
     return table;
 }
 
+DriveTable DriveTable::withImage(const QString &imagePath, ImagePlace place) const
+{
+    const QString image = QFileInfo(imagePath).absoluteFilePath();
+    if (m_drives.values().contains(image))
+        return *this;
+    DriveTable table;
+    if (place == ImagePlace::First && !m_drives.contains(QLatin1Char('D'))) {
+        table = *this;
+        table.m_drives.insert(QLatin1Char('D'), image);
+        return table;
+    }
+    if (place == ImagePlace::First) {
+        // The other drives move one letter on, keeping their order.
+        QStringList paths = m_drives.values();
+        paths.prepend(image);
+        char letter = 'D';
+        for (const QString &path : std::as_const(paths)) {
+            if (letter > 'Z')
+                break;
+            table.m_drives.insert(QLatin1Char(letter++), path);
+        }
+        return table;
+    }
+    table = *this;
+    const char after = m_drives.isEmpty() ? 'C' : char(m_drives.lastKey().unicode());
+    const char next = char(std::max(after, 'C') + 1);
+    if (next <= 'Z')
+        table.m_drives.insert(QLatin1Char(next), image);
+    return table;
+}
+
+DriveTable DriveTable::withDrive(QChar letter, const QString &path) const
+{
+    DriveTable table = *this;
+    table.m_drives.insert(letter.toUpper(), path);
+    return table;
+}
+
 QString DriveTable::directoryOf(QChar letter) const
 {
     return m_drives.value(letter.toUpper());
+}
+
+bool isDiscImageFile(const QString &path)
+{
+    static const QStringList suffixes{QStringLiteral("iso"), QStringLiteral("bin"),
+                                      QStringLiteral("cue"), QStringLiteral("img")};
+    const QFileInfo info(path);
+    return info.isFile() && suffixes.contains(info.suffix(), Qt::CaseInsensitive);
 }
 
 QStringList volumeFolders()

@@ -33,7 +33,12 @@ qint64 kernelCopy(int from, int to, qint64 offset, qint64 bytes)
 } // namespace
 
 FileCopy::FileCopy(const QString &source, const QString &target, std::shared_ptr<NameIndex> names)
-    : m_source(source), m_partial(target + QStringLiteral(".partial")), m_target(target),
+    : FileCopy(std::make_unique<QFile>(source), target, std::move(names))
+{}
+
+FileCopy::FileCopy(std::unique_ptr<QIODevice> source, const QString &target,
+                   std::shared_ptr<NameIndex> names)
+    : m_source(std::move(source)), m_partial(target + QStringLiteral(".partial")), m_target(target),
       m_names(std::move(names))
 {}
 
@@ -45,9 +50,14 @@ FileCopy::~FileCopy()
 
 bool FileCopy::open()
 {
-    if (!m_source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return fail(m_source);
-    m_size = m_source.size();
+    if (!m_source || m_target.isEmpty()) {
+        // A file missing from a disc image, or a target on no drive or inside an image.
+        m_error = QStringLiteral("There is no such file to copy or place to copy it to.");
+        return false;
+    }
+    if (!m_source->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return fail(*m_source);
+    m_size = m_source->size();
     if (!m_partial.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return fail(m_partial);
     return true;
@@ -68,9 +78,11 @@ bool FileCopy::copyNext(qint64 bytes)
 bool FileCopy::kernelTransfer(qint64 end)
 {
 #ifdef Q_OS_LINUX
+    const auto *sourceFile = qobject_cast<const QFile *>(m_source.get());
+    m_kernelCopy = m_kernelCopy && sourceFile;
     while (m_copied < end && m_kernelCopy) {
         const qint64 moved =
-            kernelCopy(m_source.handle(), m_partial.handle(), m_copied, end - m_copied);
+            kernelCopy(sourceFile->handle(), m_partial.handle(), m_copied, end - m_copied);
         if (moved > 0) {
             m_copied += moved;
             continue;
@@ -92,12 +104,12 @@ bool FileCopy::kernelTransfer(qint64 end)
 
 bool FileCopy::plainTransfer(qint64 bytes)
 {
-    if (!m_source.seek(m_copied) || !m_partial.seek(m_copied))
-        return fail(m_source);
+    if (!m_source->seek(m_copied) || !m_partial.seek(m_copied))
+        return fail(*m_source);
     m_buffer.resize(BufferBytes);
-    const qint64 read = m_source.read(m_buffer.data(), bytes);
+    const qint64 read = m_source->read(m_buffer.data(), bytes);
     if (read < 0)
-        return fail(m_source);
+        return fail(*m_source);
     if (read < bytes) {
         m_error = QStringLiteral("The file ended before all of it could be read.");
         return false;
@@ -110,7 +122,8 @@ bool FileCopy::plainTransfer(qint64 bytes)
 
 bool FileCopy::commit()
 {
-    m_source.close();
+    if (m_source)
+        m_source->close();
     m_partial.close();
     if (m_partial.error() != QFileDevice::NoError)
         return fail(m_partial);
@@ -126,15 +139,16 @@ bool FileCopy::commit()
     return true;
 }
 
-bool FileCopy::fail(const QFile &file)
+bool FileCopy::fail(const QIODevice &device)
 {
-    m_error = file.errorString();
+    m_error = device.errorString();
     return false;
 }
 
 void FileCopy::discard()
 {
-    m_source.close();
+    if (m_source)
+        m_source->close();
     m_partial.close();
     m_partial.remove();
 }

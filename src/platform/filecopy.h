@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QIODevice>
 #include <QString>
 
 #include <memory>
@@ -18,6 +19,9 @@ class FileCopy
 public:
     // Native paths; the index learns the target's name once it exists.
     FileCopy(const QString &source, const QString &target, std::shared_ptr<NameIndex> names);
+    // Copies from a device that is not a file of its own, such as a file in a disc image.
+    FileCopy(std::unique_ptr<QIODevice> source, const QString &target,
+             std::shared_ptr<NameIndex> names);
     ~FileCopy();
     FileCopy(const FileCopy &) = delete;
     FileCopy &operator=(const FileCopy &) = delete;
@@ -38,10 +42,10 @@ public:
 private:
     bool kernelTransfer(qint64 end);
     bool plainTransfer(qint64 bytes);
-    bool fail(const QFile &file);
+    bool fail(const QIODevice &device);
     void discard();
 
-    QFile m_source;
+    std::unique_ptr<QIODevice> m_source;
     QFile m_partial;
     QString m_target;
     std::shared_ptr<NameIndex> m_names;

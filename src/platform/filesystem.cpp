@@ -1,5 +1,7 @@
 #include "platform/filesystem.h"
 
+#include "platform/discimage/imagecache.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -141,10 +143,11 @@ QString resolveBelow(const QString &nativeDir, const QStringList &parts, NameInd
 
 FileSystem::FileSystem(DriveTable drives, QString programDir, QString userDataDir)
     : m_drives(std::move(drives)), m_programDir(std::move(programDir)),
-      m_userDataDir(std::move(userDataDir)), m_names(std::make_shared<NameIndex>())
+      m_userDataDir(std::move(userDataDir)), m_names(std::make_shared<NameIndex>()),
+      m_images(std::make_shared<ImageCache>())
 {}
 
-FileSystem FileSystem::fromEnvironment()
+FileSystem FileSystem::fromEnvironment(const QString &chosenImage, const QString &rememberedImage)
 {
     QString programDir = qEnvironmentVariable("GALLERION_PROGRAM_DIR");
     if (programDir.isEmpty())
@@ -153,7 +156,12 @@ FileSystem FileSystem::fromEnvironment()
         programDir.chop(1);
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                             QStringLiteral("/zarvick-gallerion");
-    return FileSystem(DriveTable::fromEnvironment(), programDir, dataDir);
+    DriveTable drives = DriveTable::fromEnvironment();
+    if (!chosenImage.isEmpty())
+        drives = drives.withImage(chosenImage, DriveTable::ImagePlace::First);
+    else if (isDiscImageFile(rememberedImage))
+        drives = drives.withImage(rememberedImage, DriveTable::ImagePlace::Last);
+    return FileSystem(drives, programDir, dataDir);
 }
 
 QString FileSystem::rootDirectory(const QString &root) const
@@ -174,8 +182,33 @@ bool FileSystem::redirectsToUserData(const QString &path) const
     return !(dir.isDir() && dir.isWritable());
 }
 
+const ImageEntry *FileSystem::InImage::entry() const
+{
+    return volume ? volume->find(parts) : nullptr;
+}
+
+std::optional<FileSystem::InImage> FileSystem::imagePlace(const QString &path) const
+{
+    const SplitPath split = splitProgramPath(path);
+    if (!isDriveRoot(split.root))
+        return std::nullopt;
+    const QString dir = rootDirectory(split.root);
+    if (dir.isEmpty() || !QFileInfo(dir).isFile())
+        return std::nullopt;
+    ImageCache::Result loaded = m_images->volume(dir);
+    return InImage{dir, std::move(loaded.volume), loaded.error, split.parts};
+}
+
+QString FileSystem::imageProblem(const QString &root) const
+{
+    const std::optional<InImage> place = imagePlace(root);
+    return place ? place->error : QString();
+}
+
 QString FileSystem::nativePath(const QString &path) const
 {
+    if (imagePlace(path))
+        return QString();
     if (redirectsToUserData(path)) {
         const QString rest = path.mid(m_programDir.size());
         return resolveBelow(m_userDataDir, splitProgramPath(QStringLiteral("X:") + rest).parts,
@@ -190,6 +223,15 @@ QString FileSystem::nativePath(const QString &path) const
 
 std::unique_ptr<QIODevice> FileSystem::open(const QString &path) const
 {
+    if (const std::optional<InImage> place = imagePlace(path)) {
+        const ImageEntry *entry = place->entry();
+        if (!entry || entry->directory || !place->volume->isWhole(*entry))
+            return nullptr;
+        std::unique_ptr<QIODevice> device = place->volume->device(*entry);
+        if (!device->open(QIODevice::ReadOnly))
+            return nullptr;
+        return device;
+    }
     const QString native = nativePath(path);
     if (native.isEmpty() || QFileInfo(native).isDir())
         return nullptr;
@@ -201,6 +243,17 @@ std::unique_ptr<QIODevice> FileSystem::open(const QString &path) const
 
 QString FileSystem::displayPath(const QString &path) const
 {
+    if (const std::optional<InImage> place = imagePlace(path)) {
+        // The image's own spelling of each name it holds, the rest as written.
+        QString shown = place->image;
+        QStringList found;
+        for (const QString &part : place->parts) {
+            found.append(part);
+            const ImageEntry *entry = place->volume ? place->volume->find(found) : nullptr;
+            shown += QLatin1Char('/') + (entry ? entry->name : part);
+        }
+        return QDir::toNativeSeparators(shown);
+    }
     const QString native = nativePath(path);
     return native.isEmpty() ? path : QDir::toNativeSeparators(native);
 }
@@ -211,6 +264,9 @@ QStringList FileSystem::list(const QString &pattern) const
         std::max(pattern.lastIndexOf(QLatin1Char('\\')), pattern.lastIndexOf(QLatin1Char('/')));
     const QString dirPath = cut < 0 ? QString() : pattern.left(cut);
     const QString filter = pattern.mid(cut + 1);
+    if (const std::optional<InImage> place =
+            imagePlace(dirPath.isEmpty() ? pattern.left(2) : dirPath))
+        return filter.isEmpty() ? QStringList() : listImage(*place, filter);
     const QString native = nativePath(dirPath.isEmpty() ? pattern.left(2) : dirPath);
     if (native.isEmpty() || filter.isEmpty())
         return {};
@@ -222,14 +278,36 @@ QStringList FileSystem::list(const QString &pattern) const
     return names;
 }
 
+QStringList FileSystem::listImage(const InImage &dir, const QString &filter) const
+{
+    const ImageEntry *entry = dir.entry();
+    if (!entry || !entry->directory)
+        return {};
+    const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(filter),
+                                      QRegularExpression::CaseInsensitiveOption);
+    QStringList names;
+    for (const ImageEntry &child : dir.volume->entriesOf(*entry)) {
+        if (!child.directory && wildcard.match(child.name).hasMatch())
+            names.append(child.name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 bool FileSystem::exists(const QString &path) const
 {
+    if (const std::optional<InImage> place = imagePlace(path))
+        return place->entry() != nullptr;
     const QString native = nativePath(path);
     return !native.isEmpty() && QFileInfo::exists(native);
 }
 
 bool FileSystem::isDirectory(const QString &path) const
 {
+    if (const std::optional<InImage> place = imagePlace(path)) {
+        const ImageEntry *entry = place->entry();
+        return entry && entry->directory;
+    }
     const QString native = nativePath(path);
     return !native.isEmpty() && QFileInfo(native).isDir();
 }
@@ -242,6 +320,14 @@ bool FileSystem::copyFile(const QString &from, const QString &to) const
 
 std::unique_ptr<FileCopy> FileSystem::startCopy(const QString &from, const QString &to) const
 {
+    if (const std::optional<InImage> place = imagePlace(from)) {
+        const ImageEntry *entry = place->entry();
+        std::unique_ptr<QIODevice> source =
+            entry && !entry->directory && place->volume->isWhole(*entry)
+                ? place->volume->device(*entry)
+                : nullptr;
+        return std::make_unique<FileCopy>(std::move(source), nativePath(to), m_names);
+    }
     return std::make_unique<FileCopy>(nativePath(from), nativePath(to), m_names);
 }
 
@@ -274,6 +360,9 @@ bool FileSystem::removeDirectory(const QString &path) const
 
 qint64 FileSystem::freeSpace(const QString &path) const
 {
+    // A disc holds no room for more.
+    if (imagePlace(path))
+        return 0;
     const QString native = nativePath(path);
     if (native.isEmpty())
         return -1;

@@ -38,9 +38,16 @@ QString missingDiscHint(const FileSystem &files)
 {
     QString searched;
     for (const char *letter = DriveSearchOrder; *letter; ++letter) {
-        const QString folder = files.nativePath(driveRoot(letter) + QStringLiteral("\\zarvicks"));
-        if (!folder.isEmpty())
-            searched += QStringLiteral("  %1 %2\n").arg(driveRoot(letter), folder);
+        const QString drive = driveRoot(letter);
+        const QString folder = files.drives().directoryOf(QLatin1Char(*letter));
+        if (folder.isEmpty())
+            continue;
+        const QString problem = files.imageProblem(drive);
+        searched += problem.isEmpty()
+                        ? QStringLiteral("  %1 %2\n")
+                              .arg(drive, files.displayPath(drive + QStringLiteral("\\zarvicks")))
+                        : QStringLiteral("  %1 %2 (not a readable disc image: %3)\n")
+                              .arg(drive, folder, problem);
     }
     QString hint = QStringLiteral(
         "No content disc found: no drive from D: to Z: holds photos (zarvicks/*.jpg).\n");
@@ -49,9 +56,9 @@ QString missingDiscHint(const FileSystem &files)
                     .arg(volumeFolders().join(QStringLiteral(", ")));
     else
         hint += QStringLiteral("Looked in:\n") + searched;
-    return hint + QStringLiteral("Name the folder that holds the disc with GALLERION_DRIVES, for "
-                                 "example:\n  GALLERION_DRIVES=\"E=/path/to/disc\" "
-                                 "zarvick-gallerion\n");
+    return hint + QStringLiteral("Name the disc image or the folder that holds the disc, for "
+                                 "example:\n  zarvick-gallerion /path/to/gallerion.iso\n"
+                                 "  GALLERION_DRIVES=\"E=/path/to/disc\" zarvick-gallerion\n");
 }
 
 } // namespace gallerion

@@ -28,8 +28,10 @@ HOME="$root" XDG_CONFIG_HOME="$root/config" QT_QPA_PLATFORM=offscreen timeout 3 
   status=$?
 [ "$status" -eq 124 ] || fail "Zarvick2001.scr --window ended by itself with status $status"
 
-grep -q "^Exec=zarvick-gallerion$" "$usr/share/applications/$id.desktop" ||
+grep -Eq "^Exec=zarvick-gallerion( %f)?$" "$usr/share/applications/$id.desktop" ||
   fail "the desktop entry does not start zarvick-gallerion"
+grep -q "^MimeType=.*application/x-cd-image;application/x-cue;" "$usr/share/applications/$id.desktop" ||
+  fail "the desktop entry does not offer to open disc images"
 desktop-file-validate "$usr/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" || fail "metainfo"
 [ -s "$usr/share/icons/hicolor/scalable/apps/zarvick-gallerion.svg" ] || fail "icon"

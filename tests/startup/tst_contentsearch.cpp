@@ -89,6 +89,17 @@ void ContentSearchTest::missingDiscHintNamesTheSearchedFolders()
     // Without any drive it names where drives come from.
     const FileSystem none(DriveTable::parse(QString()), program, scratch.filePath("data"));
     QVERIFY(missingDiscHint(none).contains(QLatin1String("/mnt/")));
+    // An image that is no disc image is named with the reason, and the hint
+    // tells how to give an image.
+    QFile notes(scratch.filePath(QStringLiteral("notes.iso")));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write(QByteArray(40000, 'x'));
+    notes.close();
+    const FileSystem damaged(DriveTable::parse(QStringLiteral("E=") + notes.fileName()), program,
+                             scratch.filePath("data"));
+    const QString imageHint = missingDiscHint(damaged);
+    QVERIFY(imageHint.contains(notes.fileName() + QStringLiteral(" (not a readable disc image:")));
+    QVERIFY(imageHint.contains(QLatin1String("zarvick-gallerion /path/to/gallerion.iso")));
 }
 
 QTEST_GUILESS_MAIN(ContentSearchTest)
