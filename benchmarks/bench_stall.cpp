@@ -109,7 +109,7 @@ void browse(Script &script, StallProbe &probe)
 {
     script.then([&probe] { probe.begin(QStringLiteral("years")); });
     for (int year = 0; year < 10; ++year)
-        script.then([year] { clickYear(year * 3); });
+        script.then([year] { clickYear(1 + year * 4); });
     script.then([&probe] {
         probe.begin(QStringLiteral("photos"));
         clickYear(5);

