@@ -76,6 +76,7 @@ private slots:
     void rejectsWhatItCannotPlay();
     void decodesImaAdpcmBlock();
     void decodesMsAdpcmBlock();
+    void msAdpcmStepStaysBounded();
     void trimsAdpcmToFactLength();
     void matchesFfmpegAdpcmDecoding_data();
     void matchesFfmpegAdpcmDecoding();
@@ -217,6 +218,20 @@ void WavDecoderTest::decodesMsAdpcmBlock()
     // A pair from the file itself: (512, -256) extends the line 50, 100 to predict 150.
     const QList<QPair<int, int>> pairs{{512, -256}};
     QCOMPARE(wav::decodeMsAdpcm(block, 1, block.size(), pairs), (QList<qint16>{50, 100, 166, 216}));
+}
+
+// Found by fuzzing: nibbles that keep widening the step overflowed it within a block.
+void WavDecoderTest::msAdpcmStepStaysBounded()
+{
+    const QByteArray block = QByteArray::fromHex("00"
+                                                 "ff7f"
+                                                 "0000"
+                                                 "0000") +
+                             QByteArray(400, char(0x88));
+    const QList<qint16> samples = wav::decodeMsAdpcm(block, 1, block.size());
+    QCOMPARE(samples.size(), 2 + 800);
+    // Each nibble steps down by eight times the widest step: the sound stays at the floor.
+    QCOMPARE(samples.mid(10), QList<qint16>(samples.size() - 10, -32768));
 }
 
 void WavDecoderTest::trimsAdpcmToFactLength()

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace gallerion::wav {
 
@@ -189,7 +190,9 @@ struct MsState
         const qint16 sample = clamp16(predictor + signedNibble * delta);
         sample2 = sample1;
         sample1 = sample;
-        delta = std::max(16, (MsAdaptation[nibble] * delta) >> 8);
+        // A hostile block can grow the step without end; past this it would overflow.
+        delta = std::clamp((MsAdaptation[nibble] * delta) >> 8, 16,
+                           std::numeric_limits<int>::max() / 768);
         return sample;
     }
 };
