@@ -1,6 +1,7 @@
 #include "platform/media/multimediadevice.h"
 #include "platform/media/videodecoders.h"
 #include "startup/programstate.h"
+#include "support/accessibility.h"
 #include "support/e2e.h"
 #include "support/tracelog.h"
 
@@ -199,6 +200,7 @@ private slots:
     void damagedSoundsEndInTheProgramsMessage();
     void damagedFilmsEndInTheProgramsMessage_data();
     void damagedFilmsEndInTheProgramsMessage();
+    void screenReadersFindEveryControlNamed();
 };
 
 void MediaTest::everyFilmOpensFromTheDisc()
@@ -214,7 +216,7 @@ void MediaTest::everyFilmOpensFromTheDisc()
     runWithMainWindow(fixture, [&](Script &script) {
         script.then([] { clickYear(3); });
         withMovieWindow(script, [&] {
-            movieDir = programState()->MovieDir;
+            movieDir = programState()->property("MovieDir").toString();
             mainEnabled = mainWindow()->isEnabled();
             barHidden = movieDevice()->isHidden();
             for (int i = 0; i < 6; ++i) {
@@ -316,7 +318,7 @@ void MediaTest::hardDiskCopyIsPreferred()
     QStringList afterFailure;
     runWithMainWindow(fixture, [&](Script &script) {
         withMovieWindow(script, [&] {
-            movieDir = programState()->MovieDir;
+            movieDir = programState()->property("MovieDir").toString();
             programDir = programState()->ProgramDir;
             opened = movieDevice()->fileName();
             for (int i = 1; i < 6; ++i) {
@@ -502,7 +504,7 @@ void MediaTest::missingSoundsReportER038()
         openSounds();
         for (int i = 0; i < 29; ++i)
             playSound(i);
-        failing = programState()->SoundFilePath;
+        failing = programState()->property("SoundFilePath").toString();
         panelShown = control(QStringLiteral("pnlSound"))->isVisible();
     });
     QCOMPARE(boxes.texts().size(), 29);
@@ -586,6 +588,38 @@ void MediaTest::damagedFilmsEndInTheProgramsMessage()
     QCOMPARE(boxes.texts().size(), 1);
     QVERIFY2(boxes.texts()[0].contains(ER045), qPrintable(boxes.texts()[0]));
     QVERIFY(!barShown);
+}
+
+// The movie window while a film is loaded and the sound panel over the photo: every
+// showing object has a name, the picture-only buttons by what they do.
+void MediaTest::screenReadersFindEveryControlNamed()
+{
+    BoxAnswerer boxes;
+    DiscFixture fixture;
+    QStringList movieUnnamed{QStringLiteral("not read")};
+    QStringList panelUnnamed{QStringLiteral("not read")};
+    QStringList transport;
+    QString firstSound;
+    runWithMainWindow(fixture, [&](Script &script) {
+        openMovieWindow(script)
+            .then([] { return movieDevice()->isOpen(); },
+                  [&] {
+                      movieUnnamed = unnamedAccessibleObjects(topLevel(Movie));
+                      for (Button button : {Button::Play, Button::Stop})
+                          transport << movieDevice()->button(button)->accessibleName();
+                      exitMovies();
+                  })
+            .then(movieWindowGone, [&] {
+                openSounds();
+                panelUnnamed = unnamedAccessibleObjects(control(QStringLiteral("pnlSound")));
+                firstSound = control(QStringLiteral("SSCommand2(0)"))->accessibleName();
+            });
+    });
+    QCOMPARE(movieUnnamed, QStringList());
+    QCOMPARE(panelUnnamed, QStringList());
+    QCOMPARE(transport, (QStringList{"Play", "Stop"}));
+    QCOMPARE(firstSound, QStringLiteral("Play Backfiring"));
+    QCOMPARE(boxes.texts(), QStringList());
 }
 
 QTEST_MAIN(MediaTest)

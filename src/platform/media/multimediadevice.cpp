@@ -43,6 +43,8 @@ MultimediaDevice::MultimediaDevice(QWidget *parent) : QWidget(parent)
     });
     createPlayer();
     createButtons();
+    // The window that embeds the device may say what it plays.
+    setAccessibleName(QStringLiteral("Player controls"));
 }
 
 MultimediaDevice::~MultimediaDevice()
