@@ -10,13 +10,14 @@
 #include "measure.h"
 #include "media/filmtable.h"
 #include "media/mediafeature.h"
+#include "media/moviemodel.h"
 #include "media/moviewindow.h"
 #include "media/soundtable.h"
+#include "platform/filesystem.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/platform.h"
 #include "startup/programstate.h"
 #include "support/scriptedmessageboxes.h"
-#include "platform/filesystem.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -39,6 +40,18 @@ namespace {
 
 constexpr int Rounds = 5;
 constexpr int GstTimeoutMs = 20000;
+
+// The device opens while events go on; the figure is the time until it has.
+double millisecondsUntil(const std::function<void()> &start, const std::function<bool()> &done)
+{
+    return millisecondsOf([&] {
+        start();
+        QElapsedTimer waited;
+        waited.start();
+        while (!done() && waited.elapsed() < GstTimeoutMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    });
+}
 
 // The time gst-launch-1.0's playbin takes from PAUSED asked to PREROLLED; -1 on failure.
 double gstPausedMs(const QString &file, bool video)
@@ -72,9 +85,11 @@ struct Session : MainWindowSession
 {
     explicit Session(const QString &discDir) : MainWindowSession(discDir, QSize(800, 600))
     {
-        state.MovieDir = chooseMovieDir(platform.files(), state.ProgramDir, state.DiscRoot);
+        movies.refresh(platform.files(), state.ProgramDir, state.DiscRoot);
         installMedia(window, state, platform);
     }
+
+    MovieModel movies;
 };
 
 struct Figures
@@ -112,7 +127,8 @@ Figures timeSounds(Session &session)
         for (int i = 0; i < SoundEffectCount; ++i) {
             auto *button =
                 session.window.findChild<QToolButton *>(QStringLiteral("SSCommand2(%1)").arg(i));
-            figures.ours.append(millisecondsOf([button] { button->click(); }));
+            figures.ours.append(millisecondsUntil([button] { button->click(); },
+                                                  [&device] { return device.isPlaying(); }));
             figures.failures += device.isPlaying() ? 0 : 1;
             const QString file =
                 session.nativePath(QStringLiteral("E:\\wav\\") + soundEffects()[i].file);
@@ -126,16 +142,17 @@ Figures timeSounds(Session &session)
 Figures timeFilms(Session &session)
 {
     Figures figures;
-    MovieWindow window(session.window, session.state, session.platform);
+    MovieWindow window(session.window, session.state, session.platform, session.movies);
     window.show();
     auto *device = window.findChild<MultimediaDevice *>(QStringLiteral("MMControl1"));
     for (int round = 0; round < Rounds; ++round) {
         for (int i = 0; i < FilmCount; ++i) {
             auto *option = window.findChild<QRadioButton *>(QStringLiteral("optMovie(%1)").arg(i));
-            figures.ours.append(millisecondsOf([option] { option->click(); }));
+            figures.ours.append(millisecondsUntil([option] { option->click(); },
+                                                  [device] { return !device->isOpening(); }));
             figures.failures += device->isOpen() && device->hasVideo() ? 0 : 1;
             figures.addGst(gstPausedMs(
-                session.nativePath(session.state.MovieDir + filmTable()[i].file), true));
+                session.nativePath(session.movies.movieDir() + filmTable()[i].file), true));
         }
     }
     return figures;

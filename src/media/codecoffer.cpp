@@ -2,14 +2,15 @@
 
 #include "media/filmcheck.h"
 #include "media/filmtable.h"
+#include "platform/filesystem.h"
+#include "platform/media/videodecoders.h"
+#include "platform/messagebox.h"
 #include "platform/platform.h"
+#include "platform/processes.h"
+#include "platform/screen.h"
 #include "startup/errorreporter.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
-#include "platform/messagebox.h"
-#include "platform/processes.h"
-#include "platform/screen.h"
-#include "platform/filesystem.h"
 
 #include <QWidget>
 
@@ -33,7 +34,7 @@ bool askToInstall(Platform &platform)
 }
 
 #ifdef Q_OS_WIN
-bool installVideoSoftware(ProgramState &state, Platform &platform, QWidget *)
+bool runInstaller(ProgramState &state, Platform &platform)
 {
     const QString installer =
         platform.files().nativePath(state.DiscRoot + QStringLiteral("\\IndeoVideo\\iv5play.exe"));
@@ -43,20 +44,45 @@ bool installVideoSoftware(ProgramState &state, Platform &platform, QWidget *)
     }
     return true;
 }
-#else
-// The installer is a Windows program; here the system's GStreamer decoders play
-// the films, so the user learns which films play and what to install if not.
-bool installVideoSoftware(ProgramState &state, Platform &platform, QWidget *owner)
+
+bool installVideoSoftware(MainWindowHost &host, ProgramState &state, Platform &platform, QWidget *)
 {
-    platform.screen().setBusy(true);
-    const QString movieDir = chooseMovieDir(platform.files(), state.ProgramDir, state.DiscRoot);
-    const QList<FilmCheck> results = checkFilms(platform.files(), movieDir, owner);
-    platform.screen().setBusy(false);
+    const bool wasEnabled = host.mainWindow()->isEnabled();
+    host.setMainWindowEnabled(false);
+    const bool ran = runInstaller(state, platform);
+    host.setMainWindowEnabled(wasEnabled);
+    return ran;
+}
+#else
+void reportFilms(Platform &platform, const QList<FilmCheck> &results)
+{
     MessageRequest report;
     report.title = Title;
     report.icon = allFilmsPlay(results) ? MessageIcon::Information : MessageIcon::Exclamation;
-    report.text = filmCheckReport(results);
+    report.text = filmCheckReport(results, libavDecodersInstalled());
     platform.messages().ask(report);
+}
+
+// The installer is a Windows program; here the system's GStreamer decoders play
+// the films, so the user learns which films play and what to install if not. The
+// check goes on while the window stays responsive; its report ends it.
+bool installVideoSoftware(MainWindowHost &host, ProgramState &state, Platform &platform,
+                          QWidget *owner)
+{
+    // From the movie window the main window is disabled already and stays so.
+    const bool wasEnabled = host.mainWindow()->isEnabled();
+    host.setMainWindowEnabled(false);
+    platform.screen().setBusy(true);
+    const QString movieDir = chooseMovieDir(platform.files(), state.ProgramDir, state.DiscRoot);
+    auto *check = new FilmCheckRun(platform.files(), movieDir, owner);
+    QObject::connect(check, &FilmCheckRun::finished, check,
+                     [&host, &platform, check, wasEnabled](const QList<FilmCheck> &results) {
+                         platform.screen().setBusy(false);
+                         reportFilms(platform, results);
+                         host.setMainWindowEnabled(wasEnabled);
+                         check->deleteLater();
+                     });
+    check->start();
     return false;
 }
 #endif
@@ -66,14 +92,7 @@ bool installVideoSoftware(ProgramState &state, Platform &platform, QWidget *owne
 bool offerVideoSoftware(MainWindowHost &host, ProgramState &state, Platform &platform,
                         QWidget *owner)
 {
-    if (!askToInstall(platform))
-        return false;
-    // From the movie window the main window is disabled already and stays so.
-    const bool wasEnabled = host.mainWindow()->isEnabled();
-    host.setMainWindowEnabled(false);
-    const bool installed = installVideoSoftware(state, platform, owner);
-    host.setMainWindowEnabled(wasEnabled);
-    return installed;
+    return askToInstall(platform) && installVideoSoftware(host, state, platform, owner);
 }
 
 } // namespace gallerion

@@ -19,6 +19,8 @@ FilmPositionBar::FilmPositionBar(QScrollBar *bar, MultimediaDevice *device)
     : QObject(bar), m_bar(bar), m_device(device)
 {
     m_bar->setSingleStep(ArrowStepMs);
+    // The length is known once the film is open.
+    connect(device, &MultimediaDevice::opened, this, &FilmPositionBar::reset);
     connect(device, &MultimediaDevice::durationChanged, this, &FilmPositionBar::setLength);
     connect(device, &MultimediaDevice::positionChanged, this, &FilmPositionBar::follow);
     connect(bar, &QScrollBar::valueChanged, this, &FilmPositionBar::userMoved);

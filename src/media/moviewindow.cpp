@@ -1,16 +1,18 @@
 #include "media/moviewindow.h"
 
+#include "media/aviprobe.h"
 #include "media/codecoffer.h"
 #include "media/filmpositionbar.h"
-#include "widgets/designstage.h"
+#include "media/moviemodel.h"
+#include "platform/filesystem.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/platform.h"
+#include "platform/screen.h"
 #include "platform/twips.h"
 #include "startup/errorreporter.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
-#include "platform/screen.h"
-#include "platform/filesystem.h"
+#include "widgets/designstage.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
@@ -55,14 +57,16 @@ QPushButton *namedButton(QWidget *parent, const QString &name, const QString &ca
 
 } // namespace
 
-MovieWindow::MovieWindow(MainWindowHost &host, ProgramState &state, Platform &platform)
+MovieWindow::MovieWindow(MainWindowHost &host, ProgramState &state, Platform &platform,
+                         const MovieModel &movies)
     : DesignedDialog(QSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight)),
                      platform.screen().designScale(), nullptr),
-      m_host(host), m_state(state), m_platform(platform)
+      m_host(host), m_state(state), m_platform(platform), m_movies(movies)
 {
     setObjectName(QStringLiteral("frmMovie"));
     setWindowTitle(DesignCaption);
     build();
+    describeForScreenReaders();
     connectControls();
 }
 
@@ -120,8 +124,21 @@ void MovieWindow::buildOptions()
     }
 }
 
+void MovieWindow::describeForScreenReaders()
+{
+    m_picture->setAccessibleName(QStringLiteral("Film"));
+    m_scroll->setAccessibleName(QStringLiteral("Film position"));
+    m_scroll->setAccessibleDescription(QStringLiteral("Moves the film to another moment"));
+    m_device->setAccessibleName(QStringLiteral("Film controls"));
+    for (int i = 0; i < FilmCount; ++i)
+        m_options[i]->setAccessibleDescription(QStringLiteral("Loads the film ") +
+                                               filmTable()[i].caption);
+}
+
 void MovieWindow::connectControls()
 {
+    connect(m_device, &MultimediaDevice::opened, this, [this] { setBusy(false); });
+    connect(m_device, &MultimediaDevice::openFailed, this, &MovieWindow::filmFailed);
     connect(m_group, &QButtonGroup::idClicked, this, &MovieWindow::loadFilm);
     connect(m_device, &MultimediaDevice::buttonClicked, this, &MovieWindow::deviceButtonClicked);
     connect(m_exit, &QPushButton::clicked, this, [this] {
@@ -142,18 +159,17 @@ void MovieWindow::load()
 
 void MovieWindow::loadFilm(int index)
 {
-    m_platform.screen().setBusy(true);
     const Film &film = filmTable()[index];
-    const QString path = m_state.MovieDir + film.file;
+    const QString path = m_movies.movieDir() + film.file;
     setWindowTitle(film.caption);
-    const bool loaded = m_platform.files().exists(path) && openFilm(path);
-    if (loaded)
-        m_loaded = index;
-    else
+    if (!m_platform.files().exists(path)) {
         showLoadedFilm();
-    m_platform.screen().setBusy(false);
-    if (!loaded)
         ReportError(m_state, m_platform, QStringLiteral("ER045"));
+        return;
+    }
+    m_loaded = index;
+    if (!openFilm(path))
+        filmFailed();
 }
 
 // The device is closed and reopened for every film; a film is ready but waits for Play.
@@ -164,13 +180,32 @@ bool MovieWindow::openFilm(const QString &path)
     placeBar();
     m_device->show();
     m_device->command(QStringLiteral("close"));
-    m_device->setDeviceType(QStringLiteral("AVIVideo"));
-    m_device->setFileName(m_platform.files().nativePath(path));
-    const bool opened = m_device->command(QStringLiteral("open"));
-    if (!opened)
-        m_loaded = -1;
     m_position->reset();
-    return opened;
+    m_device->setDeviceType(QStringLiteral("AVIVideo"));
+    m_device->setFileName(m_platform.files().displayPath(path));
+    std::unique_ptr<QIODevice> content = m_platform.files().open(path);
+    // A damaged film can get far enough for the player to call it loaded.
+    if (!content || probeAvi(*content).verdict != AviProbe::Verdict::Intact || !content->seek(0))
+        return false;
+    m_device->setContent(std::move(content));
+    setBusy(true);
+    return m_device->command(QStringLiteral("open"));
+}
+
+// The device has closed itself: nothing is loaded now.
+void MovieWindow::filmFailed()
+{
+    setBusy(false);
+    m_loaded = -1;
+    showLoadedFilm();
+    ReportError(m_state, m_platform, QStringLiteral("ER045"));
+}
+
+void MovieWindow::setBusy(bool busy)
+{
+    if (busy != m_busy)
+        m_platform.screen().setBusy(busy);
+    m_busy = busy;
 }
 
 void MovieWindow::placeBar()
@@ -211,6 +246,7 @@ void MovieWindow::offerVideoSoftware()
 
 void MovieWindow::done(int result)
 {
+    setBusy(false);
     m_device->command(QStringLiteral("close"));
     DesignedDialog::done(result);
 }

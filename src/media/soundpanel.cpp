@@ -1,15 +1,16 @@
 #include "media/soundpanel.h"
 
 #include "catalogue/contentpaths.h"
+#include "media/soundmodel.h"
 #include "media/speakerpicture.h"
-#include "widgets/designstage.h"
+#include "platform/filesystem.h"
 #include "platform/media/multimediadevice.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "startup/errorreporter.h"
 #include "startup/mainwindowhost.h"
 #include "startup/programstate.h"
-#include "platform/filesystem.h"
+#include "widgets/designstage.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -41,27 +42,35 @@ QPushButton *namedButton(QWidget *parent, const QString &name, const QString &ca
     return button;
 }
 
-// The panel's place on the stage: centred over the photo, moved in where it
-// would stand out of the stage.
-QPoint centredOver(const QRect &photo, const QSize &panel, const QSize &stage)
+// The panel's place on the stage: its top at the photo's top, centred across the
+// photo, moved in where it would stand out of the stage.
+QPoint placeOver(const QRect &photo, const QSize &panel, const QSize &stage)
 {
     const int left = photo.center().x() + 1 - panel.width() / 2;
-    const int top = photo.center().y() + 1 - panel.height() / 2;
+    const int top = photo.top();
     return {qBound(0, left, qMax(0, stage.width() - panel.width())),
             qBound(0, top, qMax(0, stage.height() - panel.height()))};
 }
 
 } // namespace
 
-SoundPanel::SoundPanel(MainWindowHost &host, ProgramState &state, Platform &platform)
-    : QFrame(host.stage()), m_host(host), m_state(state), m_platform(platform)
+SoundPanel::SoundPanel(MainWindowHost &host, ProgramState &state, Platform &platform,
+                       SoundModel &sounds)
+    : QFrame(host.stage()), m_host(host), m_state(state), m_platform(platform), m_sounds(sounds)
 {
     setObjectName(QStringLiteral("pnlSound"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
     setAutoFillBackground(true);
     build();
+    describeForScreenReaders();
     hide();
+    MultimediaDevice &device = m_host.multimediaDevice();
+    connect(&device, &MultimediaDevice::opened, this, [this] { m_awaitingSound = false; });
+    connect(&device, &MultimediaDevice::openFailed, this, [this] {
+        if (m_awaitingSound)
+            soundFailed();
+    });
 }
 
 void SoundPanel::build()
@@ -117,11 +126,23 @@ void SoundPanel::buildEffects()
     }
 }
 
+// The play buttons show only a speaker; a screen reader says which sound each plays.
+void SoundPanel::describeForScreenReaders()
+{
+    setAccessibleName(findChild<QLabel *>(QStringLiteral("Label10"))->text());
+    findChild<QLabel *>(QStringLiteral("Picture5"))->setAccessibleName(QStringLiteral("Speaker"));
+    for (int i = 0; i < SoundEffectCount; ++i) {
+        m_play[i]->setAccessibleName(QStringLiteral("Play ") + soundEffects()[i].caption);
+        m_play[i]->setToolTip(m_play[i]->accessibleName());
+    }
+    m_stop->setAccessibleDescription(QStringLiteral("Stops the sound that plays"));
+}
+
 void SoundPanel::showPanel()
 {
     DesignStage *stage = m_host.stage();
-    stage->moveTo(this, centredOver(m_host.photoBox(), stage->designGeometry(this).size(),
-                                    stage->designSize()));
+    stage->moveTo(this, placeOver(m_host.photoBox(), stage->designGeometry(this).size(),
+                                  stage->designSize()));
     raise();
     show();
     m_close->setFocus(Qt::OtherFocusReason);
@@ -129,27 +150,39 @@ void SoundPanel::showPanel()
 
 void SoundPanel::playEffect(int index)
 {
-    m_state.SoundFilePath =
-        contentPath(m_state.DiscRoot, ContentDir::Wav, QString(soundEffects()[index].file));
-    if (!m_platform.files().exists(m_state.SoundFilePath) ||
-        !startSound(m_platform.files().nativePath(m_state.SoundFilePath)))
-        ReportError(m_state, m_platform, QStringLiteral("ER038"));
+    m_sounds.handOver(
+        contentPath(m_state.DiscRoot, ContentDir::Wav, QString(soundEffects()[index].file)));
+    const QString path = m_sounds.soundFilePath();
+    if (!m_platform.files().exists(path) || !startSound(path))
+        soundFailed();
 }
 
-// Closing first cuts off a sound still playing; play returns at once.
+// Closing first cuts off a sound still playing; "play" is kept until the sound is open.
 bool SoundPanel::startSound(const QString &path)
 {
     MultimediaDevice &device = m_host.multimediaDevice();
     device.command(QStringLiteral("close"));
     device.setDeviceType(QStringLiteral("WaveAudio"));
-    device.setFileName(path);
-    return device.command(QStringLiteral("open")) && device.command(QStringLiteral("play"));
+    device.setFileName(m_platform.files().displayPath(path));
+    std::unique_ptr<QIODevice> content = m_platform.files().open(path);
+    if (!content)
+        return false;
+    device.setContent(std::move(content));
+    m_awaitingSound = device.command(QStringLiteral("open"));
+    return m_awaitingSound && device.command(QStringLiteral("play"));
+}
+
+void SoundPanel::soundFailed()
+{
+    m_awaitingSound = false;
+    ReportError(m_state, m_platform, QStringLiteral("ER038"));
 }
 
 // The "play" after "close" finds nothing open and has no effect.
 void SoundPanel::stopSound()
 {
     MultimediaDevice &device = m_host.multimediaDevice();
+    m_awaitingSound = false;
     device.command(QStringLiteral("close"));
     device.command(QStringLiteral("play"));
 }

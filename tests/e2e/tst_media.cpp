@@ -1,19 +1,24 @@
 #include "platform/media/multimediadevice.h"
+#include "platform/media/videodecoders.h"
 #include "startup/programstate.h"
+#include "support/accessibility.h"
 #include "support/e2e.h"
 #include "support/tracelog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <QVideoWidget>
+#include <QtEndian>
 
 using namespace gallerion;
 using namespace gallerion::test;
@@ -121,6 +126,60 @@ void makeUndecodable(DiscFixture &fixture, const QString &file)
     patched.write(bytes.replace("MJPG", "QZQZ"));
 }
 
+QByteArray sampleBytes(const QString &relativePath)
+{
+    QFile file(sampleDiscDir() + QStringLiteral("/disc/") + relativePath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray randomBytes(int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator generator(size);
+    for (char &byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
+}
+
+// Puts damaged content where a disc file was: "empty", "truncated", "random", "folder",
+// "huge" (a sparse 500 MB file that starts as a sound), "declared" (a sound whose header
+// claims 2 GB) or "undecodable" (a film whose picture no decoder knows).
+void damage(DiscFixture &fixture, const QString &relativePath, const QString &how)
+{
+    const QByteArray original = sampleBytes(relativePath);
+    QVERIFY(!original.isEmpty());
+    fixture.removeDiscFile(relativePath);
+    const QString path = fixture.discDir() + QLatin1Char('/') + relativePath;
+    if (how == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
+        return;
+    }
+    QByteArray bytes;
+    if (how == QLatin1String("truncated"))
+        bytes = original.left(original.startsWith("RIFF") && relativePath.endsWith(".wav")
+                                  ? 30
+                                  : original.size() / 2);
+    else if (how == QLatin1String("random"))
+        bytes = randomBytes(original.size());
+    else if (how == QLatin1String("huge"))
+        bytes = original.left(200);
+    else if (how == QLatin1String("declared"))
+        bytes = original.left(original.size() / 2);
+    else if (how == QLatin1String("undecodable"))
+        bytes = QByteArray(original).replace("MJPG", "QZQZ");
+    if (how == QLatin1String("declared")) {
+        qToLittleEndian<quint32>(0xFFFFFFF0u, bytes.data() + 4);
+        const qsizetype data = bytes.indexOf("data");
+        QVERIFY(data > 0);
+        qToLittleEndian<quint32>(0x7FFFFFF0u, bytes.data() + data + 4);
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+    if (how == QLatin1String("huge"))
+        QVERIFY(file.resize(500LL * 1024 * 1024));
+}
+
 } // namespace
 
 class MediaTest : public QObject
@@ -137,6 +196,11 @@ private slots:
     void videoDriverOfferFromTheMenu();
     void everySoundButtonPlaysItsOwnFile();
     void missingSoundsReportER038();
+    void damagedSoundsEndInTheProgramsMessage_data();
+    void damagedSoundsEndInTheProgramsMessage();
+    void damagedFilmsEndInTheProgramsMessage_data();
+    void damagedFilmsEndInTheProgramsMessage();
+    void screenReadersFindEveryControlNamed();
 };
 
 void MediaTest::everyFilmOpensFromTheDisc()
@@ -152,7 +216,7 @@ void MediaTest::everyFilmOpensFromTheDisc()
     runWithMainWindow(fixture, [&](Script &script) {
         script.then([] { clickYear(3); });
         withMovieWindow(script, [&] {
-            movieDir = programState()->MovieDir;
+            movieDir = programState()->property("MovieDir").toString();
             mainEnabled = mainWindow()->isEnabled();
             barHidden = movieDevice()->isHidden();
             for (int i = 0; i < 6; ++i) {
@@ -254,7 +318,7 @@ void MediaTest::hardDiskCopyIsPreferred()
     QStringList afterFailure;
     runWithMainWindow(fixture, [&](Script &script) {
         withMovieWindow(script, [&] {
-            movieDir = programState()->MovieDir;
+            movieDir = programState()->property("MovieDir").toString();
             programDir = programState()->ProgramDir;
             opened = movieDevice()->fileName();
             for (int i = 1; i < 6; ++i) {
@@ -287,13 +351,17 @@ void MediaTest::undecodableFilmIsReportedAndNamedByTheCheck()
     bool barShown = true;
     QString caption;
     runWithMainWindow(fixture, [&](Script &script) {
-        withMovieWindow(script, [&] {
-            chooseFilm(3);
-            barShown = movieDevice()->isVisible();
-            caption = topLevel(Movie)->windowTitle();
-            inMovie<QPushButton>(QStringLiteral("SSCommand2"))->click();
-            exitMovies();
-        });
+        openMovieWindow(script)
+            .then([] { chooseFilm(3); })
+            // The device tells of the failure once it has tried.
+            .then([&] { return boxes.texts().size() == 1; },
+                  [&] {
+                      barShown = movieDevice()->isVisible();
+                      caption = topLevel(Movie)->windowTitle();
+                      inMovie<QPushButton>(QStringLiteral("SSCommand2"))->click();
+                  })
+            .then([&] { return boxes.texts().size() == 3; }, [] { exitMovies(); })
+            .then(movieWindowGone, [] {});
     });
     QCOMPARE(boxes.texts().size(), 3);
     QVERIFY(boxes.texts()[0].contains(ER045));
@@ -304,10 +372,16 @@ void MediaTest::undecodableFilmIsReportedAndNamedByTheCheck()
              QStringLiteral("If you are experiencing difficulties running the Zarvick movies,\r\n"
                             "you may need to install the Intel Indeo Video Software.\r\n\r\n"
                             "Would you like to install this software now?"));
+    // The package is named only where it is missing.
     QCOMPARE(boxes.texts()[2],
              QStringLiteral("These Zarvick movies cannot be played on this system:\r\n\r\n"
-                            "GT/CS (GTCS.avi): its video cannot be decoded\r\n\r\n"
-                            "The package gstreamer1.0-libav adds the missing video decoders."));
+                            "GT/CS (GTCS.avi): no video decoder on this system reads its picture "
+                            "(QZQZ)\r\n\r\n") +
+                 (libavDecodersInstalled()
+                      ? QStringLiteral("The decoders of gstreamer1.0-libav are installed; no "
+                                       "package of this system knows these pictures.")
+                      : QStringLiteral(
+                            "The package gstreamer1.0-libav adds the missing video decoders.")));
 }
 
 void MediaTest::videoDriverOfferFromTheMenu()
@@ -316,16 +390,24 @@ void MediaTest::videoDriverOfferFromTheMenu()
     BoxAnswerer boxes({QMessageBox::No, QMessageBox::Yes, QMessageBox::Ok});
     DiscFixture fixture;
     fixture.removeDiscFile(QStringLiteral("movies/") + FilmFiles[5]);
+    bool enabledDuring = true;
     bool enabledAfter = false;
-    runOnMainWindow(fixture, [&] {
-        menuEntry(QStringLiteral("mnuVideo"))->trigger();
-        menuEntry(QStringLiteral("mnuVideo"))->trigger();
-        enabledAfter = mainWindow()->isEnabled();
+    runWithMainWindow(fixture, [&](Script &script) {
+        script
+            .then([&] {
+                menuEntry(QStringLiteral("mnuVideo"))->trigger();
+                menuEntry(QStringLiteral("mnuVideo"))->trigger();
+                enabledDuring = mainWindow()->isEnabled();
+            })
+            .then([&] { return boxes.texts().size() == 3 && !QApplication::activeModalWidget(); },
+                  [] {})
+            .then([&] { enabledAfter = mainWindow()->isEnabled(); });
     });
     QCOMPARE(boxes.texts().size(), 3);
     QCOMPARE(boxes.texts()[2],
              QStringLiteral("These Zarvick movies cannot be played on this system:\r\n\r\n"
                             "1999 Zarvick (The1999Zarvick.avi): the file is missing"));
+    QVERIFY(!enabledDuring);
     QVERIFY(enabledAfter);
     // The check opened the five films with a device of its own, not the main window's.
     QCOMPARE(
@@ -422,7 +504,7 @@ void MediaTest::missingSoundsReportER038()
         openSounds();
         for (int i = 0; i < 29; ++i)
             playSound(i);
-        failing = programState()->SoundFilePath;
+        failing = programState()->property("SoundFilePath").toString();
         panelShown = control(QStringLiteral("pnlSound"))->isVisible();
     });
     QCOMPARE(boxes.texts().size(), 29);
@@ -430,6 +512,114 @@ void MediaTest::missingSoundsReportER038()
         QVERIFY(text.contains(QStringLiteral("Error number: ER038")));
     QCOMPARE(failing, QStringLiteral("E:\\wav\\goingby.wav"));
     QVERIFY(panelShown);
+}
+
+void MediaTest::damagedSoundsEndInTheProgramsMessage_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("plays");
+    QTest::newRow("0 bytes") << "empty" << false;
+    QTest::newRow("cut off in its header") << "truncated" << false;
+    QTest::newRow("header claims 2 GB, holds a few samples") << "declared" << true;
+    QTest::newRow("500 MB") << "huge" << false;
+    QTest::newRow("random bytes") << "random" << false;
+    QTest::newRow("a folder named like the file") << "folder" << false;
+}
+
+// Each damaged sound ends in ER038 or plays what it holds; the panel goes on working.
+void MediaTest::damagedSoundsEndInTheProgramsMessage()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, plays);
+    BoxAnswerer boxes;
+    DiscFixture fixture;
+    damage(fixture, QStringLiteral("wav/backfrng.wav"), how);
+    bool played = false;
+    QString next;
+    runWithMainWindow(fixture, [&](Script &script) {
+        script.then([] { openSounds(); })
+            .then([] { playSound(0); })
+            .then([&] { return !boxes.texts().isEmpty() || mainDevice()->isPlaying(); },
+                  [&] {
+                      played = mainDevice()->isPlaying();
+                      playSound(1);
+                  })
+            .then([] { return mainDevice()->isPlaying(); },
+                  [&] { next = mainDevice()->fileName(); });
+    });
+    QCOMPARE(played, plays);
+    QCOMPARE(boxes.texts().size(), plays ? 0 : 1);
+    if (!plays)
+        QVERIFY2(boxes.texts()[0].contains(QStringLiteral("Error number: ER038")),
+                 qPrintable(boxes.texts()[0]));
+    QVERIFY(next.endsWith(QStringLiteral("car_door.wav")));
+}
+
+void MediaTest::damagedFilmsEndInTheProgramsMessage_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("0 bytes") << "empty";
+    QTest::newRow("cut off half-way") << "truncated";
+    QTest::newRow("random bytes") << "random";
+    QTest::newRow("a picture no decoder knows") << "undecodable";
+    QTest::newRow("a folder named like the file") << "folder";
+}
+
+// The first film loads as the window opens: each damage ends in ER045, and the next
+// film plays.
+void MediaTest::damagedFilmsEndInTheProgramsMessage()
+{
+    QFETCH(QString, how);
+    BoxAnswerer boxes;
+    DiscFixture fixture;
+    damage(fixture, QStringLiteral("movies/") + FilmFiles[0], how);
+    bool barShown = true;
+    runWithMainWindow(fixture, [&](Script &script) {
+        openMovieWindow(script)
+            .then([&] { return !boxes.texts().isEmpty(); },
+                  [&] {
+                      barShown = movieDevice()->isVisible();
+                      chooseFilm(1);
+                      pressDevice(Button::Play);
+                  })
+            .then(moviePlaying, [] { exitMovies(); })
+            .then(movieWindowGone, [] {});
+    });
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY2(boxes.texts()[0].contains(ER045), qPrintable(boxes.texts()[0]));
+    QVERIFY(!barShown);
+}
+
+// The movie window while a film is loaded and the sound panel over the photo: every
+// showing object has a name, the picture-only buttons by what they do.
+void MediaTest::screenReadersFindEveryControlNamed()
+{
+    BoxAnswerer boxes;
+    DiscFixture fixture;
+    QStringList movieUnnamed{QStringLiteral("not read")};
+    QStringList panelUnnamed{QStringLiteral("not read")};
+    QStringList transport;
+    QString firstSound;
+    runWithMainWindow(fixture, [&](Script &script) {
+        openMovieWindow(script)
+            .then([] { return movieDevice()->isOpen(); },
+                  [&] {
+                      movieUnnamed = unnamedAccessibleObjects(topLevel(Movie));
+                      for (Button button : {Button::Play, Button::Stop})
+                          transport << movieDevice()->button(button)->accessibleName();
+                      exitMovies();
+                  })
+            .then(movieWindowGone, [&] {
+                openSounds();
+                panelUnnamed = unnamedAccessibleObjects(control(QStringLiteral("pnlSound")));
+                firstSound = control(QStringLiteral("SSCommand2(0)"))->accessibleName();
+            });
+    });
+    QCOMPARE(movieUnnamed, QStringList());
+    QCOMPARE(panelUnnamed, QStringList());
+    QCOMPARE(transport, (QStringList{"Play", "Stop"}));
+    QCOMPARE(firstSound, QStringLiteral("Play Backfiring"));
+    QCOMPARE(boxes.texts(), QStringList());
 }
 
 QTEST_MAIN(MediaTest)

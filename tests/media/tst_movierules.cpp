@@ -46,23 +46,37 @@ void MovieRulesTest::hardDiskCopyCountsOnlyWithAFilm()
 
 void MovieRulesTest::checkReportNamesThePackageOnlyForDecoders()
 {
-    const QList<FilmCheck> all(FilmCount, FilmCheck::Plays);
+    using Outcome = FilmCheck::Outcome;
+    const QList<FilmCheck> all(FilmCount, FilmCheck::of(Outcome::Plays));
     QVERIFY(allFilmsPlay(all));
-    QVERIFY(filmCheckReport(all).startsWith(QStringLiteral("Every Zarvick movie plays")));
+    QVERIFY(filmCheckReport(all, false).startsWith(QStringLiteral("Every Zarvick movie plays")));
 
-    QList<FilmCheck> missing = all;
-    missing[1] = FilmCheck::Missing;
-    QVERIFY(!allFilmsPlay(missing));
-    QVERIFY(filmCheckReport(missing).contains(
-        QStringLiteral("Fizz to Liz (TheUnexpected.avi): the file is missing")));
-    QVERIFY(!filmCheckReport(missing).contains(QStringLiteral("gstreamer1.0-libav")));
+    QList<FilmCheck> damaged = all;
+    damaged[1] = FilmCheck::of(Outcome::Missing);
+    damaged[2] = {Outcome::Damaged, AviProbe::Verdict::Empty, {}};
+    damaged[3] = FilmCheck::of(Outcome::Folder);
+    damaged[4] = {Outcome::Damaged, AviProbe::Verdict::AudioOnly, {}};
+    QVERIFY(!allFilmsPlay(damaged));
+    const QString report = filmCheckReport(damaged, false);
+    QVERIFY(
+        report.contains(QStringLiteral("Fizz to Liz (TheUnexpected.avi): the file is missing")));
+    QVERIFY(report.contains(QStringLiteral("(65-2+2.avi): the file is damaged: it is empty")));
+    QVERIFY(report.contains(QStringLiteral("(GTCS.avi): a folder stands where")));
+    QVERIFY(report.contains(QStringLiteral("(1968.avi): the file is damaged: it holds sound")));
+    // Damage is no decoder's fault.
+    QVERIFY(!report.contains(QStringLiteral("gstreamer1.0-libav")));
 
-    QList<FilmCheck> undecodable = missing;
-    undecodable[0] = FilmCheck::Undecodable;
-    const QString report = filmCheckReport(undecodable);
-    QVERIFY(report.indexOf(QStringLiteral("The Original")) < report.indexOf("Fizz to Liz"));
-    QVERIFY(report.endsWith(
+    QList<FilmCheck> undecodable = damaged;
+    undecodable[0] = {Outcome::NeedsDecoder, AviProbe::Verdict::Intact, "IV50"};
+    const QString missingPackage = filmCheckReport(undecodable, false);
+    QVERIFY(missingPackage.indexOf(QStringLiteral("The Original")) <
+            missingPackage.indexOf("Fizz to Liz"));
+    QVERIFY(missingPackage.contains(QStringLiteral("reads its picture (IV50)")));
+    QVERIFY(missingPackage.endsWith(
         QStringLiteral("The package gstreamer1.0-libav adds the missing video decoders.")));
+    const QString installed = filmCheckReport(undecodable, true);
+    QVERIFY(!installed.contains(QStringLiteral("adds the missing")));
+    QVERIFY(installed.contains(QStringLiteral("gstreamer1.0-libav are installed")));
 }
 
 QTEST_MAIN(MovieRulesTest)

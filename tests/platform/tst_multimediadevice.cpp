@@ -1,4 +1,8 @@
 #include "platform/media/multimediadevice.h"
+#include "platform/media/wavdecoder.h"
+
+#include <QBuffer>
+#include <QDir>
 
 #include <QFile>
 #include <QJsonDocument>
@@ -84,6 +88,9 @@ private slots:
     void closeStopsPlayback();
     void reopensFromItsOwnEndSignal();
     void newOpenCutsOffThePreviousSound();
+    void openSettlesLaterAndKeepsWhatWasAskedMeanwhile();
+    void soundOverTheSizeLimitFailsAtOnce();
+    void playsAndSeeksContentFromADevice();
     void playsMovieIntoDisplayWindow_data();
     void playsMovieIntoDisplayWindow();
     void displayWindowMaySetAfterOpen();
@@ -101,6 +108,7 @@ private:
     QString pcmFile(const QString &name, int channels, int rate, int bits, int frames);
     QString movie(const QString &codec, const QString &sound = QStringLiteral("pcm_s16le"));
     bool openAs(const QString &type, const QString &path, QString *error = nullptr);
+    bool openAndWait(QString *error = nullptr);
 
     QTemporaryDir m_dir;
     QString m_ffmpeg;
@@ -111,6 +119,9 @@ private:
 void MultimediaDeviceTest::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    // Whatever the device might leave in the temporary folder shows here.
+    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("tmp")));
+    qputenv("TMPDIR", QFile::encodeName(m_dir.filePath(QStringLiteral("tmp"))));
     m_ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
 }
 
@@ -181,11 +192,28 @@ QString MultimediaDeviceTest::movie(const QString &codec, const QString &sound)
 
 bool MultimediaDeviceTest::openAs(const QString &type, const QString &path, QString *error)
 {
-    QString ignored;
     m_device->command(QStringLiteral("close"));
     m_device->setDeviceType(type);
     m_device->setFileName(path);
-    return m_device->command(QStringLiteral("open"), error ? error : &ignored);
+    return openAndWait(error);
+}
+
+// "open" and its outcome: the error of either the command or the signal.
+bool MultimediaDeviceTest::openAndWait(QString *error)
+{
+    QString ignored;
+    QString &failure = error ? *error : ignored;
+    QSignalSpy opened(m_device, &MultimediaDevice::opened);
+    QSignalSpy failed(m_device, &MultimediaDevice::openFailed);
+    if (!m_device->command(QStringLiteral("open"), &failure))
+        return false;
+    if (!QTest::qWaitFor([&] { return opened.count() + failed.count() > 0; }, Patience)) {
+        failure = QStringLiteral("no outcome");
+        return false;
+    }
+    if (!failed.isEmpty())
+        failure = failed.first().first().toString();
+    return failed.isEmpty() && m_device->isOpen();
 }
 
 void MultimediaDeviceTest::openFailsForMissingFile()
@@ -228,7 +256,7 @@ void MultimediaDeviceTest::commandsIgnoreLetterCaseAndRejectUnknownOnes()
     m_device->setDeviceType(QStringLiteral("waveaudio"));
     m_device->setFileName(pcmFile(QStringLiteral("case.wav"), 1, 22050, 16, 22050));
     QVERIFY(m_device->command(QStringLiteral("Open")));
-    QVERIFY(m_device->isOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(m_device->isOpen(), Patience);
     QVERIFY(m_device->command(QStringLiteral("CLOSE")));
     QVERIFY(!m_device->isOpen());
     QString error;
@@ -353,6 +381,101 @@ void MultimediaDeviceTest::newOpenCutsOffThePreviousSound()
     QVERIFY(m_device->duration() < 2000);
 }
 
+void MultimediaDeviceTest::openSettlesLaterAndKeepsWhatWasAskedMeanwhile()
+{
+    const QString path = pcmFile(QStringLiteral("later.wav"), 1, 22050, 16, 22050 * 5);
+    QSignalSpy opened(m_device, &MultimediaDevice::opened);
+    QSignalSpy failed(m_device, &MultimediaDevice::openFailed);
+    m_device->setDeviceType(QStringLiteral("WaveAudio"));
+    m_device->setFileName(path);
+
+    // Closed while it opens: abandoned without a word.
+    QVERIFY(m_device->command(QStringLiteral("open")));
+    QVERIFY(m_device->isOpening());
+    QVERIFY(m_device->command(QStringLiteral("close")));
+    QTest::qWait(500);
+    QCOMPARE(opened.count() + failed.count(), 0);
+    QVERIFY(!m_device->isOpen());
+
+    // Play given while it opens: it plays once open. The outcome never comes from within
+    // the command itself.
+    QVERIFY(m_device->command(QStringLiteral("open")));
+    QVERIFY(m_device->command(QStringLiteral("play")));
+    QCOMPARE(opened.count(), 0);
+    QVERIFY(!m_device->isPlaying());
+    QTRY_VERIFY_WITH_TIMEOUT(m_device->isPlaying() && m_device->position() > 0, Patience);
+    QCOMPARE(opened.count(), 1);
+
+    // Stop given while it opens cancels the play given before it.
+    QVERIFY(m_device->command(QStringLiteral("open")));
+    QVERIFY(m_device->command(QStringLiteral("play")));
+    QVERIFY(m_device->command(QStringLiteral("stop")));
+    QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 2, Patience);
+    QTest::qWait(300);
+    QVERIFY(!m_device->isPlaying());
+    QCOMPARE(failed.count(), 0);
+    QVERIFY(QDir(m_dir.filePath(QStringLiteral("tmp"))).isEmpty());
+}
+
+void MultimediaDeviceTest::soundOverTheSizeLimitFailsAtOnce()
+{
+    const QString path = m_dir.filePath(QStringLiteral("huge.wav"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(pcmWave(1, 22050, 16, 100));
+        QVERIFY(file.resize(gallerion::wav::MaxFileBytes + 1)); // sparse: no disk used
+    }
+    QSignalSpy failed(m_device, &MultimediaDevice::openFailed);
+    m_device->setDeviceType(QStringLiteral("WaveAudio"));
+    m_device->setFileName(path);
+    QString error;
+    QVERIFY(!m_device->command(QStringLiteral("open"), &error));
+    QVERIFY2(error.contains(QStringLiteral("too large")), qPrintable(error));
+    QVERIFY(!m_device->isOpening());
+    QCOMPARE(failed.count(), 0);
+}
+
+// As from a disc image: the name is only for the user, the bytes come from the device.
+void MultimediaDeviceTest::playsAndSeeksContentFromADevice()
+{
+    m_device->setDeviceType(QStringLiteral("WaveAudio"));
+    m_device->setFileName(QStringLiteral("E:\\wav\\inside.wav"));
+    auto sound = std::make_unique<QBuffer>();
+    sound->setData(pcmWave(2, 22050, 16, 4410));
+    QVERIFY(sound->open(QIODevice::ReadOnly));
+    m_device->setContent(std::move(sound));
+    QString error;
+    QVERIFY2(openAndWait(&error), qPrintable(error));
+    QSignalSpy ended(m_device, &MultimediaDevice::playbackEnded);
+    QVERIFY(m_device->command(QStringLiteral("play")));
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, Patience);
+
+    const QString path = movie(QStringLiteral("mjpeg"));
+    if (path.isEmpty())
+        QSKIP("ffmpeg is needed to make the movie");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    auto film = std::make_unique<QBuffer>();
+    film->setData(file.readAll());
+    QVERIFY(film->open(QIODevice::ReadOnly));
+    auto *picture = new QWidget(m_window.get());
+    picture->resize(160, 120);
+    m_device->command(QStringLiteral("close"));
+    m_device->setDeviceType(QStringLiteral("AVIVideo"));
+    m_device->setFileName(QStringLiteral("E:\\movies\\inside.avi"));
+    m_device->setDisplayWindow(picture);
+    m_device->setContent(std::move(film));
+    QVERIFY2(openAndWait(&error), qPrintable(error));
+    QVERIFY(m_device->hasVideo());
+    QVERIFY(m_device->duration() >= 900);
+    m_device->seek(600);
+    QTRY_VERIFY_WITH_TIMEOUT(m_device->position() >= 600, Patience);
+    QVERIFY(m_device->command(QStringLiteral("play")));
+    QTRY_VERIFY_WITH_TIMEOUT(m_device->isPlaying(), Patience);
+    QVERIFY(QDir(m_dir.filePath(QStringLiteral("tmp"))).isEmpty());
+}
+
 void MultimediaDeviceTest::playsMovieIntoDisplayWindow_data()
 {
     QTest::addColumn<QString>("codec");
@@ -386,7 +509,7 @@ void MultimediaDeviceTest::playsMovieIntoDisplayWindow()
     m_device->setFileName(path);
     m_device->setDisplayWindow(picture);
     QString error;
-    QVERIFY2(m_device->command(QStringLiteral("open"), &error), qPrintable(error));
+    QVERIFY2(openAndWait(&error), qPrintable(error));
     QVERIFY(m_device->hasVideo());
     QVERIFY(m_device->hasAudio());
     auto *video = picture->findChild<QVideoWidget *>();

@@ -72,6 +72,33 @@ QIcon glyphIcon(MultimediaDevice::Button button)
     return QIcon(pixmap);
 }
 
+// What a screen reader says for each picture-only button: the action it starts.
+QString actionOf(MultimediaDevice::Button button)
+{
+    using B = MultimediaDevice::Button;
+    switch (button) {
+    case B::Prev:
+        return QStringLiteral("Back to the start");
+    case B::Next:
+        return QStringLiteral("Forward to the end");
+    case B::Play:
+        return QStringLiteral("Play");
+    case B::Pause:
+        return QStringLiteral("Pause");
+    case B::Back:
+        return QStringLiteral("Step back");
+    case B::Step:
+        return QStringLiteral("Step forward");
+    case B::Stop:
+        return QStringLiteral("Stop");
+    case B::Record:
+        return QStringLiteral("Record");
+    case B::Eject:
+        return QStringLiteral("Eject");
+    }
+    return {};
+}
+
 } // namespace
 
 QString MultimediaDevice::buttonName(Button button)
@@ -88,7 +115,8 @@ void MultimediaDevice::createButtons()
         const auto which = Button(i);
         auto *button = new QToolButton(this);
         button->setObjectName(buttonName(which));
-        button->setToolTip(buttonName(which));
+        button->setToolTip(actionOf(which));
+        button->setAccessibleName(actionOf(which));
         button->setIcon(glyphIcon(which));
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         button->setFocusPolicy(Qt::TabFocus);

@@ -2,7 +2,7 @@
 
 #include "platform/media/imaadpcm.h"
 
-#include <QFile>
+#include <QIODevice>
 #include <QVarLengthArray>
 #include <QtEndian>
 
@@ -404,14 +404,21 @@ std::optional<Sound> decode(const QByteArray &file, QString *error)
     return sound;
 }
 
-std::optional<Sound> decodeFile(const QString &path, QString *error)
+std::optional<Sound> decodeDevice(QIODevice &device, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(error, file.errorString());
+    if (device.size() > MaxFileBytes) {
+        fail(error, QStringLiteral("The sound is too large to play (%1 MB; at most %2 MB)")
+                        .arg(device.size() / (1024 * 1024))
+                        .arg(MaxFileBytes / (1024 * 1024)));
         return std::nullopt;
     }
-    return decode(file.readAll(), error);
+    // A sequential device does not know its size: read one byte past the limit to tell.
+    const QByteArray bytes = device.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes) {
+        fail(error, QStringLiteral("The sound is too large to play"));
+        return std::nullopt;
+    }
+    return decode(bytes, error);
 }
 
 QByteArray encodePcm16(const Sound &sound)

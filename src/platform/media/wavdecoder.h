@@ -3,8 +3,11 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
+
+class QIODevice;
 
 // Reads wave sounds the way old authoring tools wrote them (odd lengths, truncated
 // chunks, ADPCM) and turns them into plain 16-bit PCM, which every playback backend
@@ -58,8 +61,14 @@ QList<qint16> decodeImaAdpcm(const QByteArray &data, int channels, int blockAlig
 QList<qint16> decodeMsAdpcm(const QByteArray &data, int channels, int blockAlign,
                             const QList<QPair<int, int>> &coefficients = {});
 
+// Sound effects are seconds long; a file past this size is refused rather than decoded
+// into memory four times its size.
+inline constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
+
 std::optional<Sound> decode(const QByteArray &file, QString *error);
-std::optional<Sound> decodeFile(const QString &path, QString *error);
+// Reads the whole device (open for reading) and decodes it; refuses a device larger
+// than MaxFileBytes before reading it.
+std::optional<Sound> decodeDevice(QIODevice &device, QString *error);
 
 // A canonical 44-byte-header PCM file.
 QByteArray encodePcm16(const Sound &sound);
