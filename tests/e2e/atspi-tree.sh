@@ -37,6 +37,12 @@ cp -r "$build/sample-disc/program/." "$scratch/program/"
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 export NO_AT_BRIDGE=0 GTK_MODULES=gail:atk-bridge
 
+# The X server may still be coming up on a busy machine: wait for its socket before the viewer
+# tries to connect, as Qt gives up at once.
+socket="/tmp/.X11-unix/X${DISPLAY#*:}"
+socket=${socket%.*}
+for _ in $(seq 100); do [ -S "$socket" ] && break; sleep 0.1; done
+
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 launcher=$!
 "$build/src/zarvick-gallerion" &
